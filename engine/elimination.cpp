@@ -1,0 +1,70 @@
+#include "elimination.h"
+
+#include "board.h"
+
+#include <QCoreApplication>
+
+namespace Tandro {
+
+namespace {
+
+constexpr const char *Words[SlotCount] = {
+    QT_TRANSLATE_NOOP("Tandro::Board", "Hates"),
+    QT_TRANSLATE_NOOP("Tandro::Board", "Friend"),
+    QT_TRANSLATE_NOOP("Tandro::Board", "Loves"),
+    QT_TRANSLATE_NOOP("Tandro::Board", "Admires"),
+    QT_TRANSLATE_NOOP("Tandro::Board", "Marriage"),
+    QT_TRANSLATE_NOOP("Tandro::Board", "Enemy"),
+};
+
+} // namespace
+
+QString relationshipWord(int slot)
+{
+    Q_ASSERT(slot >= 1 && slot <= SlotCount);
+    return QCoreApplication::translate("Tandro::Board", Words[slot - 1]);
+}
+
+QList<int> strikeOrder(qsizetype iNumber)
+{
+    if (iNumber < 1)
+        return {};
+
+    QList<int> inPlay;
+    for (int slot = 1; slot <= SlotCount; ++slot)
+        inPlay.append(slot);
+
+    // Counting round the slots still in play, from the one at index start as number 1, reaches
+    // number iNumber at index (start + iNumber - 1) modulo their count, however large iNumber is.
+    // Removing the struck slot leaves its successor at the same index, where counting resumes.
+    QList<int> struck;
+    qsizetype start = 0;
+    while (struck.size() < StrikeCount) {
+        const qsizetype at = (start + (iNumber - 1) % inPlay.size()) % inPlay.size();
+        struck.append(inPlay.takeAt(at));
+        start = at;
+    }
+    return struck;
+}
+
+void ShowResult(Board &board, qsizetype iNumber)
+{
+    const QList<int> struck = strikeOrder(iNumber);
+    if (struck.isEmpty())
+        return;
+    for (const int slot : struck) {
+        board.setCrossVisible(slot, true);
+        board.refresh();
+        if (!board.pause())
+            return;
+    }
+    board.beep();
+}
+
+void Clear_Crosses(Board &board)
+{
+    for (int slot = 1; slot <= SlotCount; ++slot)
+        board.setCrossVisible(slot, false);
+}
+
+} // namespace Tandro

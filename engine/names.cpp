@@ -1,0 +1,128 @@
+#include "names.h"
+
+#include "board.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <array>
+
+namespace Tandro {
+
+namespace {
+
+constexpr QChar Space = u' ';
+
+bool isAcceptableName(QStringView name)
+{
+    return std::all_of(name.begin(), name.end(), isAcceptable);
+}
+
+// Trims U+0020 only: tabs and other white space stay where they are.
+QString trimmedOfSpaces(QStringView name)
+{
+    qsizetype begin = 0;
+    qsizetype end = name.size();
+    while (begin < end && name[begin] == Space)
+        ++begin;
+    while (end > begin && name[end - 1] == Space)
+        --end;
+    return name.sliced(begin, end - begin).toString();
+}
+
+// How many times each character of a name is still waiting for a partner. Names that pass the
+// check hold ASCII only, which a plain table counts; anything else goes to a hash.
+class UnpairedCharacters
+{
+public:
+    void add(char16_t c)
+    {
+        if (c < m_ascii.size())
+            ++m_ascii[c];
+        else
+            ++m_other[c];
+    }
+
+    // Pairs one waiting c, if there is one.
+    bool take(char16_t c)
+    {
+        if (c < m_ascii.size())
+            return takeFrom(m_ascii[c]);
+        const auto it = m_other.find(c);
+        return it != m_other.end() && takeFrom(*it);
+    }
+
+private:
+    static bool takeFrom(qsizetype &waiting)
+    {
+        if (waiting == 0)
+            return false;
+        --waiting;
+        return true;
+    }
+
+    std::array<qsizetype, 128> m_ascii{};
+    QHash<char16_t, qsizetype> m_other;
+};
+
+} // namespace
+
+bool CheckValidData(Board &board, QStringView sYName, QStringView sPName)
+{
+    bool valid = true;
+    if (sPName.isEmpty() || sYName.isEmpty()) {
+        valid = false;
+        board.showMessage(Message::EmptyData);
+    }
+    if (!isAcceptableName(sYName)) {
+        valid = false;
+        board.showMessage(Message::CorrectYourName);
+    }
+    if (!isAcceptableName(sPName)) {
+        valid = false;
+        board.showMessage(Message::CorrectPartnerName);
+    }
+    return valid;
+}
+
+qsizetype GetNumber(QString &sYName, QString &sPName)
+{
+    sYName = trimmedOfSpaces(sYName).toLower();
+    sPName = trimmedOfSpaces(sPName).toLower();
+
+    // Cancelling the user's letters one by one against the first match left in the partner's
+    // name removes, for every letter, its first k occurrences from the partner's name, where k
+    // is how often the rarer of the two names holds it. One pass over each name finds the same
+    // result and the same count without searching.
+    UnpairedCharacters unpaired;
+    qsizetype count = 0;
+    for (const QChar c : std::as_const(sYName)) {
+        if (c != Space) {
+            unpaired.add(c.unicode());
+            ++count;
+        }
+    }
+
+    QString partnerLeft;
+    partnerLeft.reserve(sPName.size());
+    for (const QChar c : std::as_const(sPName)) {
+        if (c != Space && unpaired.take(c.unicode())) {
+            --count; // the user's letter that this one pairs with is no longer counted
+            continue;
+        }
+        if (c != Space)
+            ++count;
+        partnerLeft.append(c);
+    }
+    sPName = partnerLeft;
+    return count;
+}
+
+QString DelChar(QString &sName, qsizetype iNumber)
+{
+    if (iNumber >= 1 && iNumber <= sName.size())
+        sName.remove(iNumber - 1, 1);
+    return sName;
+}
+
+} // namespace Tandro

@@ -1,0 +1,57 @@
+#include "recordingboard.h"
+
+namespace {
+
+QString nameOf(Tandro::Message message)
+{
+    switch (message) {
+    case Tandro::Message::EmptyData:
+        return QStringLiteral("EmptyData");
+    case Tandro::Message::CorrectYourName:
+        return QStringLiteral("CorrectYourName");
+    case Tandro::Message::CorrectPartnerName:
+        return QStringLiteral("CorrectPartnerName");
+    case Tandro::Message::NoResult:
+        return QStringLiteral("NoResult");
+    }
+    return QStringLiteral("unknown message");
+}
+
+} // namespace
+
+void RecordingBoard::showMessage(Tandro::Message message)
+{
+    messages.append(message);
+    calls.append(QStringLiteral("message ") + nameOf(message));
+}
+
+void RecordingBoard::setCrossVisible(int slot, bool visible)
+{
+    calls.append((visible ? QStringLiteral("show %1") : QStringLiteral("hide %1")).arg(slot));
+}
+
+void RecordingBoard::refresh()
+{
+    calls.append(QStringLiteral("refresh"));
+}
+
+bool RecordingBoard::pause()
+{
+    calls.append(QStringLiteral("pause"));
+    return pausesBeforeGone < 0 || m_pauses++ < pausesBeforeGone;
+}
+
+void RecordingBoard::beep()
+{
+    calls.append(QStringLiteral("beep"));
+}
+
+QStringList callsOfGame(const QList<int> &struck)
+{
+    QStringList calls;
+    for (const int slot : struck)
+        calls << QStringLiteral("show %1").arg(slot) << QStringLiteral("refresh")
+              << QStringLiteral("pause");
+    calls << QStringLiteral("beep");
+    return calls;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "board.h"
+
+#include <QList>
+#include <QStringList>
+
+// A board that shows nothing and writes down what the game asked of it, in order:
+// "message EmptyData", "show 5", "hide 1", "refresh", "pause", "beep".
+class RecordingBoard : public Tandro::Board
+{
+public:
+    QStringList calls;
+    // The messages shown, in order.
+    QList<Tandro::Message> messages;
+    // How many pauses succeed before the board reports that it has gone; -1: it never goes.
+    int pausesBeforeGone = -1;
+
+    void showMessage(Tandro::Message message) override;
+    void setCrossVisible(int slot, bool visible) override;
+    void refresh() override;
+    bool pause() override;
+    void beep() override;
+
+private:
+    int m_pauses = 0;
+};
+
+// The calls that a whole game striking slots in the given order makes, ending with the beep.
+QStringList callsOfGame(const QList<int> &struck);
