@@ -1,0 +1,402 @@
+#include "frmmain.h"
+#include "windowtesting.h"
+
+#include <tandro/identity.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <functional>
+#include <memory>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr const char *CrossNames[] = {"lblH", "lblF", "lblL", "lblA", "lblM", "lblE"};
+
+// The main window with its pauses and beeps watched: at each pause it notes which crosses the
+// user sees, then waits as the real window does.
+class WatchedWindow : public frmMain
+{
+public:
+    int beeps = 0;
+    QList<QList<int>> crossesAtPauses;
+    // Runs inside each pause, while the game is waiting; given the number of the pause from 1.
+    std::function<void(int)> duringPause;
+
+    QList<int> visibleCrosses() const
+    {
+        QList<int> shown;
+        for (int slot = 1; slot <= Tandro::SlotCount; ++slot) {
+            if (findChild<QLabel *>(QLatin1String(CrossNames[slot - 1]))->isVisible())
+                shown.append(slot);
+        }
+        return shown;
+    }
+
+    // The slots in the order in which their crosses appeared, pause by pause.
+    QList<int> strikesSeen() const
+    {
+        QList<int> order;
+        for (const QList<int> &crosses : crossesAtPauses) {
+            for (const int slot : crosses) {
+                if (!order.contains(slot))
+                    order.append(slot);
+            }
+        }
+        return order;
+    }
+
+protected:
+    bool pause() override
+    {
+        crossesAtPauses.append(visibleCrosses());
+        if (duringPause) {
+            const int number = crossesAtPauses.size();
+            QTimer::singleShot(1ms, this, [this, number] { duringPause(number); });
+        }
+        return frmMain::pause();
+    }
+
+    void beep() override { ++beeps; }
+};
+
+} // namespace
+
+class tst_frmMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startsClear();
+    void ramAndSita();
+    void enterInEitherNameBoxPressesGo_data();
+    void enterInEitherNameBoxPressesGo();
+    void namesThatAreRefused_data();
+    void namesThatAreRefused();
+    void namesWithNoResult();
+    void goTwice();
+    void clearCommandsAfterAGame_data();
+    void clearCommandsAfterAGame();
+    void exitClosesTheWindow();
+    void veryLongPastedNamePlays();
+    void inputDuringAGameWaitsForItsEnd();
+    void commandsDuringAGameRunAfterIt();
+    void closingFromTheTitleBarDuringAGame();
+    void closingFromWithinDuringAGame();
+
+private:
+    QLineEdit *lineEdit(const char *name) const
+    {
+        return m_window->findChild<QLineEdit *>(QLatin1String(name));
+    }
+    QPushButton *button(const char *name) const
+    {
+        return m_window->findChild<QPushButton *>(QLatin1String(name));
+    }
+    void typeNames(const QString &yourName, const QString &partnerName);
+    void clickGo() { QTest::mouseClick(button("cmdGo"), Qt::LeftButton); }
+
+    std::unique_ptr<WatchedWindow> m_window;
+};
+
+void tst_frmMain::initTestCase()
+{
+    dropOffscreenSizeHintWarnings();
+    QApplication::setApplicationName(QString::fromLatin1(Tandro::Identity::Title));
+    QApplication::setApplicationVersion(QString::fromLatin1(Tandro::Identity::Version));
+}
+
+void tst_frmMain::init()
+{
+    m_window = std::make_unique<WatchedWindow>();
+    m_window->setStrikePause(10ms);
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void tst_frmMain::cleanup()
+{
+    m_window.reset();
+    QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
+}
+
+void tst_frmMain::typeNames(const QString &yourName, const QString &partnerName)
+{
+    for (auto [box, name] : {std::pair{lineEdit("txtYourName"), yourName},
+             std::pair{lineEdit("txtYourPartner"), partnerName}}) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::keyClicks(box, name);
+    }
+}
+
+void tst_frmMain::startsClear()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Tandro"));
+    QCOMPARE(m_window->visibleCrosses(), QList<int>());
+    QCOMPARE(lineEdit("txtYourName")->text(), QString());
+    QCOMPARE(lineEdit("txtYourPartner")->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), lineEdit("txtYourName"));
+    const QStringList words = {"Hates", "Friend", "Loves", "Admires", "Marriage", "Enemy"};
+    const char *wordLabels[]
+        = {"lblHates", "lblFriend", "lblLove", "lblAdmire", "lblMarriage", "lblEnemy"};
+    for (int row = 0; row < words.size(); ++row) {
+        const auto *word = m_window->findChild<QLabel *>(QLatin1String(wordLabels[row]));
+        QVERIFY(word->isVisible());
+        QCOMPARE(word->text(), words[row]);
+    }
+}
+
+void tst_frmMain::ramAndSita()
+{
+    MessageBoxAnswerer boxes;
+    typeNames("Ram", "Sita");
+    clickGo();
+
+    QCOMPARE(m_window->strikesSeen(), QList<int>({5, 4, 6, 2, 3}));
+    // Each pause shows one cross more than the one before.
+    QCOMPARE(m_window->crossesAtPauses.size(), 5);
+    QCOMPARE(m_window->visibleCrosses(), QList<int>({2, 3, 4, 5, 6})); // "Hates" is left
+    QCOMPARE(m_window->beeps, 1);
+    QCOMPARE(lineEdit("txtYourName")->text(), QStringLiteral("Ram"));
+    QCOMPARE(lineEdit("txtYourPartner")->text(), QStringLiteral("Sita"));
+    QCOMPARE(boxes.texts(), QStringList());
+}
+
+void tst_frmMain::enterInEitherNameBoxPressesGo_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::newRow("user's name box") << "txtYourName";
+    QTest::newRow("partner's name box") << "txtYourPartner";
+}
+
+void tst_frmMain::enterInEitherNameBoxPressesGo()
+{
+    QFETCH(QString, box);
+
+    typeNames("Anna", "Hanna"); // a step count of 1 leaves "Enemy"
+    QTest::mouseClick(lineEdit(qPrintable(box)), Qt::LeftButton);
+    QTest::keyClick(lineEdit(qPrintable(box)), Qt::Key_Return);
+    QCOMPARE(m_window->strikesSeen(), QList<int>({1, 2, 3, 4, 5}));
+    QCOMPARE(m_window->beeps, 1);
+}
+
+void tst_frmMain::namesThatAreRefused_data()
+{
+    QTest::addColumn<QString>("yourName");
+    QTest::addColumn<QString>("partnerName");
+    QTest::addColumn<QStringList>("messages");
+
+    QTest::newRow("partner's name empty") << "Ram"
+                                          << "" << QStringList{"Note!: Empty Data"};
+    QTest::newRow("both names empty") << ""
+                                      << "" << QStringList{"Note!: Empty Data"};
+    QTest::newRow("user's name empty, partner's name 'Jo3'")
+        << ""
+        << "Jo3" << QStringList{"Note!: Empty Data", "Note!: Please correct your Partners Name"};
+    QTest::newRow("both names bad") << "O'Neil"
+                                    << "Ann-Marie"
+                                    << QStringList{"Note!: Please correct your Name",
+                                           "Note!: Please correct your Partners Name"};
+}
+
+void tst_frmMain::namesThatAreRefused()
+{
+    QFETCH(QString, yourName);
+    QFETCH(QString, partnerName);
+    QFETCH(QStringList, messages);
+
+    MessageBoxAnswerer boxes;
+    typeNames(yourName, partnerName);
+    clickGo();
+
+    QCOMPARE(boxes.texts(), messages);
+    for (const MessageBoxAnswerer::Seen &box : std::as_const(boxes.seen)) {
+        QCOMPARE(box.icon, QMessageBox::NoIcon);
+        QCOMPARE(box.buttons, QMessageBox::Ok);
+    }
+    QCOMPARE(lineEdit("txtYourName")->text(), yourName);
+    QCOMPARE(lineEdit("txtYourPartner")->text(), partnerName);
+    QCOMPARE(m_window->visibleCrosses(), QList<int>());
+    QCOMPARE(m_window->crossesAtPauses.size(), 0);
+    QCOMPARE(m_window->beeps, 0);
+}
+
+void tst_frmMain::namesWithNoResult()
+{
+    MessageBoxAnswerer boxes;
+    typeNames("Anna", "anna");
+    QTest::keyClick(lineEdit("txtYourPartner"), Qt::Key_Return);
+
+    QCOMPARE(boxes.texts(), QStringList{"Error!!!: No Result for these Names"});
+    QCOMPARE(boxes.seen.first().icon, QMessageBox::NoIcon);
+    QCOMPARE(boxes.seen.first().buttons, QMessageBox::Ok);
+    QCOMPARE(lineEdit("txtYourName")->text(), QString());
+    QCOMPARE(lineEdit("txtYourPartner")->text(), QString());
+    QCOMPARE(m_window->visibleCrosses(), QList<int>());
+    // The window gets the focus back from the window manager once the box has gone; offscreen
+    // there is none, so look at where the window's focus stands.
+    QCOMPARE(m_window->focusWidget(), lineEdit("txtYourName"));
+    QCOMPARE(m_window->beeps, 0);
+}
+
+void tst_frmMain::goTwice()
+{
+    typeNames("Ram", "Sita");
+    clickGo();
+    clickGo();
+
+    // The first game's crosses are gone when the second one shows its first cross.
+    QCOMPARE(m_window->crossesAtPauses.size(), 10);
+    QCOMPARE(m_window->crossesAtPauses.at(5), QList<int>{5});
+    QCOMPARE(m_window->crossesAtPauses.mid(5), m_window->crossesAtPauses.mid(0, 5));
+    QCOMPARE(m_window->visibleCrosses(), QList<int>({2, 3, 4, 5, 6}));
+    QCOMPARE(m_window->beeps, 2);
+}
+
+void tst_frmMain::clearCommandsAfterAGame_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("yourNameAfter");
+    QTest::addColumn<QString>("focusAfter");
+
+    QTest::newRow("Clear All") << "cmdClear"
+                               << ""
+                               << "txtYourName";
+    QTest::newRow("Clear Partner") << "cmdClearPartner"
+                                   << "Ram"
+                                   << "txtYourPartner";
+}
+
+void tst_frmMain::clearCommandsAfterAGame()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, yourNameAfter);
+    QFETCH(QString, focusAfter);
+
+    typeNames("Ram", "Sita");
+    clickGo();
+    QCOMPARE(m_window->visibleCrosses().size(), Tandro::StrikeCount);
+
+    QTest::mouseClick(button(qPrintable(command)), Qt::LeftButton);
+    QCOMPARE(m_window->visibleCrosses(), QList<int>());
+    QCOMPARE(lineEdit("txtYourName")->text(), yourNameAfter);
+    QCOMPARE(lineEdit("txtYourPartner")->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), lineEdit(qPrintable(focusAfter)));
+}
+
+void tst_frmMain::exitClosesTheWindow()
+{
+    QTest::mouseClick(button("cmdExit"), Qt::LeftButton);
+    QVERIFY(!m_window->isVisible());
+}
+
+void tst_frmMain::veryLongPastedNamePlays()
+{
+    // 100,026 letters are left, 6 more than a multiple of 60: the game of a step count of 6.
+    const QString longName(100025, u'a');
+    QGuiApplication::clipboard()->setText(longName);
+    QTest::mouseClick(lineEdit("txtYourName"), Qt::LeftButton);
+    QTest::keyClick(lineEdit("txtYourName"), Qt::Key_V, Qt::ControlModifier);
+    QTest::mouseClick(lineEdit("txtYourPartner"), Qt::LeftButton);
+    QTest::keyClicks(lineEdit("txtYourPartner"), "x");
+    QCOMPARE(lineEdit("txtYourName")->text(), longName); // nothing cut off
+    clickGo();
+
+    QCOMPARE(m_window->strikesSeen(), QList<int>({6, 1, 3, 2, 5}));
+    QCOMPARE(m_window->beeps, 1);
+}
+
+void tst_frmMain::inputDuringAGameWaitsForItsEnd()
+{
+    // Keys reach the window through the window system's queue, as a user's typing does.
+    QWindow *window = m_window->windowHandle();
+    QStringList partnerNameAtPauses;
+    m_window->duringPause = [&](int pause) {
+        partnerNameAtPauses.append(lineEdit("txtYourPartner")->text());
+        if (pause == 1) {
+            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                window, QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, "z");
+            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                window, QEvent::KeyRelease, Qt::Key_Z, Qt::NoModifier, "z");
+        }
+    };
+    typeNames("Ram", "Sita");
+    QTest::keyClick(lineEdit("txtYourPartner"), Qt::Key_Return);
+
+    QCOMPARE(m_window->beeps, 1);
+    QCOMPARE(partnerNameAtPauses, QStringList(5, "Sita"));
+    QTRY_COMPARE(lineEdit("txtYourPartner")->text(), QStringLiteral("Sitaz")); // not lost
+}
+
+void tst_frmMain::commandsDuringAGameRunAfterIt()
+{
+    // An access key pressed just before a game clicks its button a moment later, inside the game.
+    m_window->duringPause = [this](int pause) {
+        if (pause == 2) {
+            button("cmdGo")->click();
+            button("cmdClearPartner")->click();
+        }
+    };
+    typeNames("Ram", "Sita");
+    clickGo();
+
+    // Both games run whole, one after the other; Clear Partner waits for the second one.
+    QCOMPARE(m_window->crossesAtPauses.size(), 10);
+    QCOMPARE(m_window->crossesAtPauses.at(4), QList<int>({2, 3, 4, 5, 6}));
+    QCOMPARE(m_window->crossesAtPauses.at(5), QList<int>{5});
+    QCOMPARE(m_window->beeps, 2);
+    QCOMPARE(m_window->visibleCrosses(), QList<int>());
+    QCOMPARE(lineEdit("txtYourName")->text(), QStringLiteral("Ram"));
+    QCOMPARE(lineEdit("txtYourPartner")->text(), QString());
+}
+
+void tst_frmMain::closingFromTheTitleBarDuringAGame()
+{
+    // The window system counts the close button as user input, so it waits like the rest: the
+    // game plays out, then the window closes and the event loop ends.
+    m_window->duringPause = [this](int pause) {
+        if (pause == 2)
+            QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                m_window->windowHandle());
+    };
+    typeNames("Ram", "Sita");
+    QTimer::singleShot(0, this, [this] { clickGo(); });
+    QTimer::singleShot(10s, qApp, [] { QCoreApplication::exit(1); }); // should it hang
+
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_window->crossesAtPauses.size(), 5);
+    QCOMPARE(m_window->beeps, 1);
+}
+
+void tst_frmMain::closingFromWithinDuringAGame()
+{
+    // Closing that does not wait for input, as when the session ends, stops the game at once.
+    m_window->setStrikePause(1s);
+    m_window->duringPause = [](int) { QApplication::closeAllWindows(); };
+    typeNames("Ram", "Sita");
+
+    QElapsedTimer clock;
+    clock.start();
+    clickGo();
+    QCOMPARE_LT(clock.elapsed(), 900); // the pause was cut short, not waited out
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_window->crossesAtPauses.size(), 1);
+    QCOMPARE(m_window->beeps, 0);
+}
+
+QTEST_MAIN(tst_frmMain)
+#include "tst_frmmain.moc"

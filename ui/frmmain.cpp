@@ -1,0 +1,289 @@
+#include "frmmain.h"
+
+#include "names.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QTimer>
+
+#include <limits>
+
+namespace {
+
+// Every control of the window in tab order, with its place in twips from the top-left corner of
+// the client area.
+struct Place
+{
+    const char *name;
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+constexpr Place Places[] = {
+    {"lblYourName", 120, 240, 1455, 255},
+    {"txtYourName", 1680, 240, 2415, 285},
+    {"lblPartnerName", 120, 720, 1455, 255},
+    {"txtYourPartner", 1680, 720, 2415, 285},
+    {"cmdGo", 240, 1200, 1095, 375},
+    {"cmdClear", 1598, 1200, 1095, 375},
+    {"cmdClearPartner", 2918, 1200, 1095, 375},
+    {"lblH", 1440, 1800, 255, 255},
+    {"lblF", 1440, 2040, 255, 255},
+    {"lblL", 1440, 2280, 255, 255},
+    {"lblA", 1440, 2520, 255, 255},
+    {"lblM", 1440, 2760, 255, 255},
+    {"lblE", 1440, 3000, 255, 255},
+    {"lblHates", 1800, 1800, 855, 255},
+    {"lblFriend", 1800, 2040, 855, 255},
+    {"lblLove", 1800, 2280, 855, 255},
+    {"lblAdmire", 1800, 2520, 855, 255},
+    {"lblMarriage", 1800, 2760, 855, 255},
+    {"lblEnemy", 1800, 3000, 855, 255},
+    {"cmdExit", 1440, 3360, 1095, 375},
+};
+
+// The client area below the menu bar, in twips.
+constexpr int ClientWidth = 4290;
+constexpr int ClientHeight = 3945;
+
+// The cross and the word label of each slot of the board, slot 1 first.
+struct BoardRow
+{
+    const char *cross;
+    const char *word;
+};
+
+constexpr BoardRow BoardRows[Tandro::SlotCount] = {
+    {"lblH", "lblHates"},
+    {"lblF", "lblFriend"},
+    {"lblL", "lblLove"},
+    {"lblA", "lblAdmire"},
+    {"lblM", "lblMarriage"},
+    {"lblE", "lblEnemy"},
+};
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    // Opaque in the window's own colour, so that the overlapping rows of the board show no box.
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+QLineEdit *makeNameBox(QWidget *parent, const char *name)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    // Names have no length limit (a line edit's own default is 32,767 characters).
+    box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &text)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    // Outside a dialog, Enter presses a focused button only when it is an auto-default one.
+    button->setAutoDefault(true);
+    return button;
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
+{
+    setWindowTitle(QCoreApplication::applicationName());
+    createControls();
+    placeControls();
+
+    connect(cmdGo, &QPushButton::clicked, this, [this] { runCommand(&frmMain::go); });
+    connect(cmdClear, &QPushButton::clicked, this, [this] { runCommand(&frmMain::clearAll); });
+    connect(cmdClearPartner, &QPushButton::clicked, this,
+        [this] { runCommand(&frmMain::clearPartner); });
+    connect(
+        cmdExit, &QPushButton::clicked, this, [this] { runCommand(&frmMain::exitApplication); });
+    // Go is the window's default button, but a main window passes Enter on to nobody: the name
+    // boxes press it themselves.
+    connect(txtYourName, &QLineEdit::returnPressed, cmdGo, &QPushButton::click);
+    connect(txtYourPartner, &QLineEdit::returnPressed, cmdGo, &QPushButton::click);
+}
+
+void frmMain::setStrikePause(std::chrono::milliseconds pause)
+{
+    m_strikePause = pause;
+}
+
+void frmMain::createControls()
+{
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+
+    lblYourName = makeLabel(client, "lblYourName", tr("&Your Name"));
+    txtYourName = makeNameBox(client, "txtYourName");
+    lblPartnerName = makeLabel(client, "lblPartnerName", tr("Your &Partners Name"));
+    txtYourPartner = makeNameBox(client, "txtYourPartner");
+    for (QLabel *caption : {lblYourName, lblPartnerName})
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblYourName->setBuddy(txtYourName);
+    lblPartnerName->setBuddy(txtYourPartner);
+
+    cmdGo = makeButton(client, "cmdGo", tr("&Go"));
+    cmdGo->setDefault(true);
+    cmdClear = makeButton(client, "cmdClear", tr("Clear &All"));
+    cmdClearPartner = makeButton(client, "cmdClearPartner", tr("&Clear Partner"));
+
+    for (int slot = 1; slot <= Tandro::SlotCount; ++slot) {
+        const BoardRow &row = BoardRows[slot - 1];
+        QLabel *cross = makeLabel(client, row.cross, tr("X"));
+        cross->setAlignment(Qt::AlignCenter);
+        cross->hide();
+        m_crosses[slot - 1] = cross;
+    }
+    for (int slot = 1; slot <= Tandro::SlotCount; ++slot)
+        makeLabel(client, BoardRows[slot - 1].word, Tandro::relationshipWord(slot));
+
+    cmdExit = makeButton(client, "cmdExit", tr("E&xit"));
+}
+
+void frmMain::placeControls()
+{
+    const int dpi = logicalDpiX();
+    QWidget *client = centralWidget();
+    client->setFixedSize(Twips::toPixels(ClientWidth, dpi), Twips::toPixels(ClientHeight, dpi));
+
+    QWidget *previousInTabOrder = nullptr;
+    for (const Place &place : Places) {
+        auto *control = client->findChild<QWidget *>(QLatin1String(place.name));
+        Q_ASSERT(control);
+        control->setGeometry(
+            Twips::toPixels(place.left, place.top, place.width, place.height, dpi));
+        if (control->focusPolicy() & Qt::TabFocus) {
+            if (previousInTabOrder)
+                setTabOrder(previousInTabOrder, control);
+            previousInTabOrder = control;
+        }
+    }
+}
+
+void frmMain::runCommand(Command command)
+{
+    m_waitingCommands.enqueue(command);
+    if (m_commandRunning)
+        return;
+    const QScopedValueRollback running(m_commandRunning, true);
+    while (!m_waitingCommands.isEmpty())
+        (this->*m_waitingCommands.dequeue())();
+}
+
+void frmMain::go()
+{
+    Clear_Crosses();
+    refresh(); // the crosses of an earlier game are gone before any message shows
+    if (!CheckValidData())
+        return;
+
+    // The step count rewrites its arguments; the boxes keep what the user typed.
+    QString sYName = txtYourName->text();
+    QString sPName = txtYourPartner->text();
+    const qsizetype iNumber = GetNumber(sYName, sPName);
+    if (iNumber == 0) {
+        showMessage(Tandro::Message::NoResult);
+        clearAll();
+        return;
+    }
+    ShowResult(iNumber);
+}
+
+void frmMain::clearAll()
+{
+    Clear_Crosses();
+    txtYourName->clear();
+    txtYourPartner->clear();
+    txtYourName->setFocus();
+}
+
+void frmMain::clearPartner()
+{
+    Clear_Crosses();
+    txtYourPartner->clear();
+    txtYourPartner->setFocus();
+}
+
+void frmMain::exitApplication()
+{
+    close();
+}
+
+bool frmMain::CheckValidData()
+{
+    return Tandro::CheckValidData(*this, txtYourName->text(), txtYourPartner->text());
+}
+
+qsizetype frmMain::GetNumber(QString &sYName, QString &sPName)
+{
+    return Tandro::GetNumber(sYName, sPName);
+}
+
+void frmMain::ShowResult(qsizetype iNumber)
+{
+    Tandro::ShowResult(*this, iNumber);
+}
+
+void frmMain::Clear_Crosses()
+{
+    Tandro::Clear_Crosses(*this);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // Nothing is asked and nothing is saved. A game under way stops at once, and commands that
+    // were waiting for it are dropped with the window.
+    m_waitingCommands.clear();
+    if (m_pause)
+        m_pause->quit();
+    QMainWindow::closeEvent(event);
+}
+
+void frmMain::showMessage(Tandro::Message message)
+{
+    QMessageBox box(QMessageBox::NoIcon, Tandro::messageTitle(message),
+        Tandro::messagePrompt(message), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void frmMain::setCrossVisible(int slot, bool visible)
+{
+    m_crosses.at(slot - 1)->setVisible(visible);
+}
+
+void frmMain::refresh()
+{
+    repaint();
+}
+
+bool frmMain::pause()
+{
+    // A nested loop keeps the window painted and the timer costs no CPU; user input stays queued
+    // for after the game.
+    QEventLoop loop;
+    m_pause = &loop;
+    QTimer::singleShot(m_strikePause, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    m_pause = nullptr;
+    return isVisible();
+}
+
+void frmMain::beep()
+{
+    QApplication::beep();
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "board.h"
+#include "elimination.h"
+
+#include <QMainWindow>
+#include <QQueue>
+
+#include <array>
+#include <chrono>
+
+class QEventLoop;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The main window and the whole game: two name boxes, four commands and the board of six words,
+// each with a red cross that shows when the game strikes it.
+class frmMain : public QMainWindow, protected Tandro::Board
+{
+    Q_OBJECT
+
+public:
+    // How long the board waits after each strike, so that the user sees the crosses come one by
+    // one. The window stays painted meanwhile and the user's input waits until the game ends.
+    static constexpr std::chrono::milliseconds StrikePause{300};
+
+    explicit frmMain(QWidget *parent = nullptr);
+
+    // Changes the wait after each strike (tests shorten it).
+    void setStrikePause(std::chrono::milliseconds pause);
+
+protected:
+    // Closing the window during a game ends the game at once.
+    void closeEvent(QCloseEvent *event) override;
+
+    // How the game shows itself on this window. Tests override these to watch a game.
+    void showMessage(Tandro::Message message) override;
+    void setCrossVisible(int slot, bool visible) override;
+    void refresh() override;
+    bool pause() override;
+    void beep() override;
+
+private:
+    using Command = void (frmMain::*)();
+
+    // The commands of the four buttons.
+    void go();
+    void clearAll();
+    void clearPartner();
+    void exitApplication();
+
+    // Runs command, or, while another command is still running (a game, or a message waiting
+    // for OK), queues it to run after that one: commands never overlap.
+    void runCommand(Command command);
+
+    // The game's operations on this window; the rules themselves are the engine's.
+    bool CheckValidData();
+    qsizetype GetNumber(QString &sYName, QString &sPName);
+    void ShowResult(qsizetype iNumber);
+    void Clear_Crosses();
+
+    void createControls();
+    void placeControls();
+
+    QLabel *lblYourName = nullptr;
+    QLineEdit *txtYourName = nullptr;
+    QLabel *lblPartnerName = nullptr;
+    QLineEdit *txtYourPartner = nullptr;
+    QPushButton *cmdGo = nullptr;
+    QPushButton *cmdClear = nullptr;
+    QPushButton *cmdClearPartner = nullptr;
+    QPushButton *cmdExit = nullptr;
+    // lblH, lblF, lblL, lblA, lblM and lblE: the crosses of slots 1 to 6.
+    std::array<QLabel *, Tandro::SlotCount> m_crosses{};
+
+    std::chrono::milliseconds m_strikePause = StrikePause;
+    QQueue<Command> m_waitingCommands;
+    bool m_commandRunning = false;
+    QEventLoop *m_pause = nullptr; // the wait under way, if any
+};
