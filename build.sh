@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Tandro, builds it, and launches it or runs its tests.
+#
+#   ./build.sh run    install what is missing, build, and launch the game
+#   ./build.sh test   install what is missing, build, and run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+# What building and playing need.
+run_packages=(cmake ninja-build g++ qt6-base-dev)
+# What the tests need besides.
+test_packages=(qt6-base-private-dev)
+
+install_missing() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$' \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing ${missing[*]}"
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+}
+
+build() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build
+}
+
+case "${1:-}" in
+run)
+    install_missing "${run_packages[@]}"
+    build
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
+        echo "Tandro is built (build/app/tandro) but needs a graphical desktop to open its window," \
+            "and this session has none (DISPLAY and WAYLAND_DISPLAY are unset)." >&2
+        exit 1
+    fi
+    exec build/app/tandro
+    ;;
+test)
+    install_missing "${run_packages[@]}" "${test_packages[@]}"
+    build
+    ctest --test-dir build --output-on-failure
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
