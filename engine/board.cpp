@@ -14,14 +14,14 @@ struct MessageText
 
 // In the order of enum Message.
 constexpr MessageText MessageTexts[] = {
-    {QT_TRANSLATE_NOOP("Tandro::Message", "Note!"),
-        QT_TRANSLATE_NOOP("Tandro::Message", "Empty Data")},
-    {QT_TRANSLATE_NOOP("Tandro::Message", "Note!"),
-        QT_TRANSLATE_NOOP("Tandro::Message", "Please correct your Name")},
-    {QT_TRANSLATE_NOOP("Tandro::Message", "Note!"),
-        QT_TRANSLATE_NOOP("Tandro::Message", "Please correct your Partners Name")},
-    {QT_TRANSLATE_NOOP("Tandro::Message", "Error!!!"),
-        QT_TRANSLATE_NOOP("Tandro::Message", "No Result for these Names")},
+    { QT_TRANSLATE_NOOP("Tandro::Message", "Note!"),
+      QT_TRANSLATE_NOOP("Tandro::Message", "Empty Data") },
+    { QT_TRANSLATE_NOOP("Tandro::Message", "Note!"),
+      QT_TRANSLATE_NOOP("Tandro::Message", "Please correct your Name") },
+    { QT_TRANSLATE_NOOP("Tandro::Message", "Note!"),
+      QT_TRANSLATE_NOOP("Tandro::Message", "Please correct your Partners Name") },
+    { QT_TRANSLATE_NOOP("Tandro::Message", "Error!!!"),
+      QT_TRANSLATE_NOOP("Tandro::Message", "No Result for these Names") },
 };
 
 const MessageText &textOf(Message message)

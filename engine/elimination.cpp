@@ -9,12 +9,9 @@ namespace Tandro {
 namespace {
 
 constexpr const char *Words[SlotCount] = {
-    QT_TRANSLATE_NOOP("Tandro::Board", "Hates"),
-    QT_TRANSLATE_NOOP("Tandro::Board", "Friend"),
-    QT_TRANSLATE_NOOP("Tandro::Board", "Loves"),
-    QT_TRANSLATE_NOOP("Tandro::Board", "Admires"),
-    QT_TRANSLATE_NOOP("Tandro::Board", "Marriage"),
-    QT_TRANSLATE_NOOP("Tandro::Board", "Enemy"),
+    QT_TRANSLATE_NOOP("Tandro::Board", "Hates"),    QT_TRANSLATE_NOOP("Tandro::Board", "Friend"),
+    QT_TRANSLATE_NOOP("Tandro::Board", "Loves"),    QT_TRANSLATE_NOOP("Tandro::Board", "Admires"),
+    QT_TRANSLATE_NOOP("Tandro::Board", "Marriage"), QT_TRANSLATE_NOOP("Tandro::Board", "Enemy"),
 };
 
 } // namespace

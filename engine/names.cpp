@@ -61,7 +61,7 @@ private:
         return true;
     }
 
-    std::array<qsizetype, 128> m_ascii{};
+    std::array<qsizetype, 128> m_ascii {};
     QHash<char16_t, qsizetype> m_other;
 };
 

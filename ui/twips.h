@@ -18,8 +18,8 @@ constexpr int toPixels(int twips, int dpi)
 // The pixel rectangle of a box given in twips.
 constexpr QRect toPixels(int left, int top, int width, int height, int dpi)
 {
-    return QRect(
-        toPixels(left, dpi), toPixels(top, dpi), toPixels(width, dpi), toPixels(height, dpi));
+    return QRect(toPixels(left, dpi), toPixels(top, dpi), toPixels(width, dpi),
+                 toPixels(height, dpi));
 }
 
 } // namespace Twips

@@ -31,25 +31,25 @@ void tst_Elimination::strikeOrder_data()
     auto row = [](qsizetype count, const QList<int> &struck, const char *wordLeft) {
         QTest::addRow("%lld", static_cast<long long>(count)) << count << struck << wordLeft;
     };
-    row(1, {1, 2, 3, 4, 5}, "Enemy");
-    row(2, {2, 4, 6, 3, 1}, "Marriage");
-    row(3, {3, 6, 4, 2, 5}, "Hates");
-    row(4, {4, 2, 1, 3, 6}, "Marriage");
-    row(5, {5, 4, 6, 2, 3}, "Hates");
-    row(6, {6, 1, 3, 2, 5}, "Admires");
-    row(7, {1, 3, 6, 2, 4}, "Marriage");
-    row(8, {2, 5, 4, 1, 6}, "Loves");
-    row(9, {3, 1, 2, 6, 4}, "Marriage");
-    row(10, {4, 3, 6, 1, 5}, "Friend");
-    row(11, {5, 6, 3, 1, 2}, "Admires");
-    row(12, {6, 2, 1, 5, 4}, "Loves");
+    row(1, { 1, 2, 3, 4, 5 }, "Enemy");
+    row(2, { 2, 4, 6, 3, 1 }, "Marriage");
+    row(3, { 3, 6, 4, 2, 5 }, "Hates");
+    row(4, { 4, 2, 1, 3, 6 }, "Marriage");
+    row(5, { 5, 4, 6, 2, 3 }, "Hates");
+    row(6, { 6, 1, 3, 2, 5 }, "Admires");
+    row(7, { 1, 3, 6, 2, 4 }, "Marriage");
+    row(8, { 2, 5, 4, 1, 6 }, "Loves");
+    row(9, { 3, 1, 2, 6, 4 }, "Marriage");
+    row(10, { 4, 3, 6, 1, 5 }, "Friend");
+    row(11, { 5, 6, 3, 1, 2 }, "Admires");
+    row(12, { 6, 2, 1, 5, 4 }, "Loves");
     // The order repeats every 60 (the least common multiple of 6, 5, 4, 3 and 2).
-    row(61, {1, 2, 3, 4, 5}, "Enemy");
-    row(72, {6, 2, 1, 5, 4}, "Loves");
-    row(65527, {1, 3, 6, 2, 4}, "Marriage"); // 60 * 1092 + 7
-    row(std::numeric_limits<qint32>::max(), {1, 3, 6, 2, 4}, "Marriage"); // 60 * 35791394 + 7
-    row(qsizetype(1) << 62, {4, 2, 1, 3, 6}, "Marriage"); // 2^62 is 4 modulo 60
-    row(std::numeric_limits<qsizetype>::max(), {1, 3, 6, 2, 4}, "Marriage"); // 2^63 - 1 is 7 too
+    row(61, { 1, 2, 3, 4, 5 }, "Enemy");
+    row(72, { 6, 2, 1, 5, 4 }, "Loves");
+    row(65527, { 1, 3, 6, 2, 4 }, "Marriage"); // 60 * 1092 + 7
+    row(std::numeric_limits<qint32>::max(), { 1, 3, 6, 2, 4 }, "Marriage"); // 60 * 35791394 + 7
+    row(qsizetype(1) << 62, { 4, 2, 1, 3, 6 }, "Marriage"); // 2^62 is 4 modulo 60
+    row(std::numeric_limits<qsizetype>::max(), { 1, 3, 6, 2, 4 }, "Marriage"); // 2^63 - 1 is 7 too
 }
 
 void tst_Elimination::strikeOrder()
@@ -94,7 +94,7 @@ void tst_Elimination::showResult()
     RecordingBoard board;
     Tandro::ShowResult(board, 5);
     // Each cross is shown and painted before the pause; the beep comes once, at the end.
-    QCOMPARE(board.calls, callsOfGame({5, 4, 6, 2, 3}));
+    QCOMPARE(board.calls, callsOfGame({ 5, 4, 6, 2, 3 }));
 }
 
 void tst_Elimination::showResultStopsWhenTheBoardGoes_data()
@@ -102,9 +102,9 @@ void tst_Elimination::showResultStopsWhenTheBoardGoes_data()
     QTest::addColumn<int>("pausesBeforeGone");
     QTest::addColumn<QStringList>("calls");
 
-    QTest::newRow("gone in the first pause") << 0 << QStringList{"show 5", "refresh", "pause"};
-    QTest::newRow("gone in the third pause") << 2 << callsOfGame({5, 4, 6}).mid(0, 9);
-    QTest::newRow("gone in the last pause") << 4 << callsOfGame({5, 4, 6, 2, 3}).mid(0, 15);
+    QTest::newRow("gone in the first pause") << 0 << QStringList { "show 5", "refresh", "pause" };
+    QTest::newRow("gone in the third pause") << 2 << callsOfGame({ 5, 4, 6 }).mid(0, 9);
+    QTest::newRow("gone in the last pause") << 4 << callsOfGame({ 5, 4, 6, 2, 3 }).mid(0, 15);
 }
 
 void tst_Elimination::showResultStopsWhenTheBoardGoes()
@@ -122,8 +122,8 @@ void tst_Elimination::clearCrosses()
 {
     RecordingBoard board;
     Tandro::Clear_Crosses(board);
-    QCOMPARE(
-        board.calls, QStringList({"hide 1", "hide 2", "hide 3", "hide 4", "hide 5", "hide 6"}));
+    QCOMPARE(board.calls,
+             QStringList({ "hide 1", "hide 2", "hide 3", "hide 4", "hide 5", "hide 6" }));
 }
 
 QTEST_GUILESS_MAIN(tst_Elimination)

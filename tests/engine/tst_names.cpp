@@ -62,24 +62,24 @@ void tst_Names::checkValidData_data()
     QTest::newRow("both names good") << "Ram"
                                      << "Sita" << none;
     QTest::newRow("both names empty") << ""
-                                      << "" << QList{Message::EmptyData};
+                                      << "" << QList { Message::EmptyData };
     QTest::newRow("user's name empty") << ""
-                                       << "Sita" << QList{Message::EmptyData};
+                                       << "Sita" << QList { Message::EmptyData };
     QTest::newRow("partner's name empty") << "Ram"
-                                          << "" << QList{Message::EmptyData};
+                                          << "" << QList { Message::EmptyData };
     QTest::newRow("user's name bad") << "Ram3"
-                                     << "Sita" << QList{Message::CorrectYourName};
+                                     << "Sita" << QList { Message::CorrectYourName };
     QTest::newRow("partner's name bad") << "Ram"
-                                        << "Sita!" << QList{Message::CorrectPartnerName};
+                                        << "Sita!" << QList { Message::CorrectPartnerName };
     QTest::newRow("both names bad")
-        << "R@m"
-        << "S1ta" << QList{Message::CorrectYourName, Message::CorrectPartnerName};
+            << "R@m"
+            << "S1ta" << QList { Message::CorrectYourName, Message::CorrectPartnerName };
     QTest::newRow("user's name empty, partner's name 'Jo3'")
-        << ""
-        << "Jo3" << QList{Message::EmptyData, Message::CorrectPartnerName};
+            << ""
+            << "Jo3" << QList { Message::EmptyData, Message::CorrectPartnerName };
     QTest::newRow("partner's name empty, user's name bad")
-        << "Jo3"
-        << "" << QList{Message::EmptyData, Message::CorrectYourName};
+            << "Jo3"
+            << "" << QList { Message::EmptyData, Message::CorrectYourName };
     QTest::newRow("the space is acceptable: 'Mary Ann' and 'Tom'") << "Mary Ann"
                                                                    << "Tom" << none;
     QTest::newRow("names of spaces only are neither empty nor bad") << "   "
@@ -129,11 +129,11 @@ void tst_Names::refusedCharacter()
 
     RecordingBoard inUsersName;
     QVERIFY(!Tandro::CheckValidData(inUsersName, "Ra" + character + "m", u"Sita"));
-    QCOMPARE(inUsersName.messages, QList{Message::CorrectYourName});
+    QCOMPARE(inUsersName.messages, QList { Message::CorrectYourName });
 
     RecordingBoard inPartnersName;
     QVERIFY(!Tandro::CheckValidData(inPartnersName, u"Ram", character + "Sita"));
-    QCOMPARE(inPartnersName.messages, QList{Message::CorrectPartnerName});
+    QCOMPARE(inPartnersName.messages, QList { Message::CorrectPartnerName });
 }
 
 void tst_Names::getNumber_data()
@@ -145,7 +145,7 @@ void tst_Names::getNumber_data()
     QTest::addColumn<QString>("partnerNameAfter");
 
     auto row = [](const char *name, const QString &your, const QString &partner, qsizetype count,
-                   const QString &yourAfter, const QString &partnerAfter) {
+                  const QString &yourAfter, const QString &partnerAfter) {
         QTest::newRow(name) << your << partner << count << yourAfter << partnerAfter;
     };
     row("'Ram' and 'Sita'", "Ram", "Sita", 5, "ram", "sit");
@@ -221,8 +221,8 @@ static QString randomName(QRandomGenerator &random, QStringView alphabet, qsizet
 
 void tst_Names::getNumberMatchesLiteralSteps()
 {
-    const QStringView alphabets[]
-        = {u"ab ", u"aAbB", u"abcdefghijklmnopqrstuvwxyz  ABCXYZ", u"xyz XYZ", u"Hello World"};
+    const QStringView alphabets[] = { u"ab ", u"aAbB", u"abcdefghijklmnopqrstuvwxyz  ABCXYZ",
+                                      u"xyz XYZ", u"Hello World" };
     QRandomGenerator random(20261207);
     for (int pair = 0; pair < 3000; ++pair) {
         // Mostly short names; every hundredth pair is thousands of letters long.

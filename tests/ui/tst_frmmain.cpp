@@ -19,7 +19,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr const char *CrossNames[] = {"lblH", "lblF", "lblL", "lblA", "lblM", "lblE"};
+constexpr const char *CrossNames[] = { "lblH", "lblF", "lblL", "lblA", "lblM", "lblE" };
 
 // The main window with its pauses and beeps watched: at each pause it notes which crosses the
 // user sees, then waits as the real window does.
@@ -135,8 +135,8 @@ void tst_frmMain::cleanup()
 
 void tst_frmMain::typeNames(const QString &yourName, const QString &partnerName)
 {
-    for (auto [box, name] : {std::pair{lineEdit("txtYourName"), yourName},
-             std::pair{lineEdit("txtYourPartner"), partnerName}}) {
+    for (auto [box, name] : { std::pair { lineEdit("txtYourName"), yourName },
+                              std::pair { lineEdit("txtYourPartner"), partnerName } }) {
         QTest::mouseClick(box, Qt::LeftButton);
         QTest::keyClicks(box, name);
     }
@@ -149,9 +149,9 @@ void tst_frmMain::startsClear()
     QCOMPARE(lineEdit("txtYourName")->text(), QString());
     QCOMPARE(lineEdit("txtYourPartner")->text(), QString());
     QCOMPARE(QApplication::focusWidget(), lineEdit("txtYourName"));
-    const QStringList words = {"Hates", "Friend", "Loves", "Admires", "Marriage", "Enemy"};
-    const char *wordLabels[]
-        = {"lblHates", "lblFriend", "lblLove", "lblAdmire", "lblMarriage", "lblEnemy"};
+    const QStringList words = { "Hates", "Friend", "Loves", "Admires", "Marriage", "Enemy" };
+    const char *wordLabels[] = { "lblHates",  "lblFriend",   "lblLove",
+                                 "lblAdmire", "lblMarriage", "lblEnemy" };
     for (int row = 0; row < words.size(); ++row) {
         const auto *word = m_window->findChild<QLabel *>(QLatin1String(wordLabels[row]));
         QVERIFY(word->isVisible());
@@ -165,10 +165,10 @@ void tst_frmMain::ramAndSita()
     typeNames("Ram", "Sita");
     clickGo();
 
-    QCOMPARE(m_window->strikesSeen(), QList<int>({5, 4, 6, 2, 3}));
+    QCOMPARE(m_window->strikesSeen(), QList<int>({ 5, 4, 6, 2, 3 }));
     // Each pause shows one cross more than the one before.
     QCOMPARE(m_window->crossesAtPauses.size(), 5);
-    QCOMPARE(m_window->visibleCrosses(), QList<int>({2, 3, 4, 5, 6})); // "Hates" is left
+    QCOMPARE(m_window->visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 })); // "Hates" is left
     QCOMPARE(m_window->beeps, 1);
     QCOMPARE(lineEdit("txtYourName")->text(), QStringLiteral("Ram"));
     QCOMPARE(lineEdit("txtYourPartner")->text(), QStringLiteral("Sita"));
@@ -189,7 +189,7 @@ void tst_frmMain::enterInEitherNameBoxPressesGo()
     typeNames("Anna", "Hanna"); // a step count of 1 leaves "Enemy"
     QTest::mouseClick(lineEdit(qPrintable(box)), Qt::LeftButton);
     QTest::keyClick(lineEdit(qPrintable(box)), Qt::Key_Return);
-    QCOMPARE(m_window->strikesSeen(), QList<int>({1, 2, 3, 4, 5}));
+    QCOMPARE(m_window->strikesSeen(), QList<int>({ 1, 2, 3, 4, 5 }));
     QCOMPARE(m_window->beeps, 1);
 }
 
@@ -200,16 +200,17 @@ void tst_frmMain::namesThatAreRefused_data()
     QTest::addColumn<QStringList>("messages");
 
     QTest::newRow("partner's name empty") << "Ram"
-                                          << "" << QStringList{"Note!: Empty Data"};
+                                          << "" << QStringList { "Note!: Empty Data" };
     QTest::newRow("both names empty") << ""
-                                      << "" << QStringList{"Note!: Empty Data"};
+                                      << "" << QStringList { "Note!: Empty Data" };
     QTest::newRow("user's name empty, partner's name 'Jo3'")
-        << ""
-        << "Jo3" << QStringList{"Note!: Empty Data", "Note!: Please correct your Partners Name"};
+            << ""
+            << "Jo3"
+            << QStringList { "Note!: Empty Data", "Note!: Please correct your Partners Name" };
     QTest::newRow("both names bad") << "O'Neil"
                                     << "Ann-Marie"
-                                    << QStringList{"Note!: Please correct your Name",
-                                           "Note!: Please correct your Partners Name"};
+                                    << QStringList { "Note!: Please correct your Name",
+                                                     "Note!: Please correct your Partners Name" };
 }
 
 void tst_frmMain::namesThatAreRefused()
@@ -240,7 +241,7 @@ void tst_frmMain::namesWithNoResult()
     typeNames("Anna", "anna");
     QTest::keyClick(lineEdit("txtYourPartner"), Qt::Key_Return);
 
-    QCOMPARE(boxes.texts(), QStringList{"Error!!!: No Result for these Names"});
+    QCOMPARE(boxes.texts(), QStringList { "Error!!!: No Result for these Names" });
     QCOMPARE(boxes.seen.first().icon, QMessageBox::NoIcon);
     QCOMPARE(boxes.seen.first().buttons, QMessageBox::Ok);
     QCOMPARE(lineEdit("txtYourName")->text(), QString());
@@ -260,9 +261,9 @@ void tst_frmMain::goTwice()
 
     // The first game's crosses are gone when the second one shows its first cross.
     QCOMPARE(m_window->crossesAtPauses.size(), 10);
-    QCOMPARE(m_window->crossesAtPauses.at(5), QList<int>{5});
+    QCOMPARE(m_window->crossesAtPauses.at(5), QList<int> { 5 });
     QCOMPARE(m_window->crossesAtPauses.mid(5), m_window->crossesAtPauses.mid(0, 5));
-    QCOMPARE(m_window->visibleCrosses(), QList<int>({2, 3, 4, 5, 6}));
+    QCOMPARE(m_window->visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 }));
     QCOMPARE(m_window->beeps, 2);
 }
 
@@ -315,7 +316,7 @@ void tst_frmMain::veryLongPastedNamePlays()
     QCOMPARE(lineEdit("txtYourName")->text(), longName); // nothing cut off
     clickGo();
 
-    QCOMPARE(m_window->strikesSeen(), QList<int>({6, 1, 3, 2, 5}));
+    QCOMPARE(m_window->strikesSeen(), QList<int>({ 6, 1, 3, 2, 5 }));
     QCOMPARE(m_window->beeps, 1);
 }
 
@@ -328,9 +329,9 @@ void tst_frmMain::inputDuringAGameWaitsForItsEnd()
         partnerNameAtPauses.append(lineEdit("txtYourPartner")->text());
         if (pause == 1) {
             QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
-                window, QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, "z");
+                    window, QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, "z");
             QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
-                window, QEvent::KeyRelease, Qt::Key_Z, Qt::NoModifier, "z");
+                    window, QEvent::KeyRelease, Qt::Key_Z, Qt::NoModifier, "z");
         }
     };
     typeNames("Ram", "Sita");
@@ -355,8 +356,8 @@ void tst_frmMain::commandsDuringAGameRunAfterIt()
 
     // Both games run whole, one after the other; Clear Partner waits for the second one.
     QCOMPARE(m_window->crossesAtPauses.size(), 10);
-    QCOMPARE(m_window->crossesAtPauses.at(4), QList<int>({2, 3, 4, 5, 6}));
-    QCOMPARE(m_window->crossesAtPauses.at(5), QList<int>{5});
+    QCOMPARE(m_window->crossesAtPauses.at(4), QList<int>({ 2, 3, 4, 5, 6 }));
+    QCOMPARE(m_window->crossesAtPauses.at(5), QList<int> { 5 });
     QCOMPARE(m_window->beeps, 2);
     QCOMPARE(m_window->visibleCrosses(), QList<int>());
     QCOMPARE(lineEdit("txtYourName")->text(), QStringLiteral("Ram"));
@@ -370,7 +371,7 @@ void tst_frmMain::closingFromTheTitleBarDuringAGame()
     m_window->duringPause = [this](int pause) {
         if (pause == 2)
             QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::AsynchronousDelivery>(
-                m_window->windowHandle());
+                    m_window->windowHandle());
     };
     typeNames("Ram", "Sita");
     QTimer::singleShot(0, this, [this] { clickGo(); });

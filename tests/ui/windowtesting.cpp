@@ -43,7 +43,7 @@ void MessageBoxAnswerer::answer()
     auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
     if (!box || !box->isVisible())
         return;
-    seen.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+    seen.append({ box->windowTitle(), box->text(), box->icon(), box->standardButtons() });
     if (QAbstractButton *ok = box->button(QMessageBox::Ok))
         ok->click();
     else
