@@ -6,10 +6,10 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# What building and playing need.
-run_packages=(cmake ninja-build g++ qt6-base-dev)
+# What building and playing need; Carlito stands in for the window's classic face.
+run_packages=(cmake ninja-build g++ qt6-base-dev fonts-crosextra-carlito)
 # What the tests need besides.
-test_packages=(qt6-base-private-dev)
+test_packages=(qt6-base-private-dev python3)
 
 install_missing() {
     local missing=() package

@@ -1,13 +1,17 @@
 #include "frmmain.h"
 
+#include "fonts.h"
 #include "names.h"
 #include "twips.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -29,26 +33,26 @@ struct Place
 };
 
 constexpr Place Places[] = {
-    {"lblYourName", 120, 240, 1455, 255},
-    {"txtYourName", 1680, 240, 2415, 285},
-    {"lblPartnerName", 120, 720, 1455, 255},
-    {"txtYourPartner", 1680, 720, 2415, 285},
-    {"cmdGo", 240, 1200, 1095, 375},
-    {"cmdClear", 1598, 1200, 1095, 375},
-    {"cmdClearPartner", 2918, 1200, 1095, 375},
-    {"lblH", 1440, 1800, 255, 255},
-    {"lblF", 1440, 2040, 255, 255},
-    {"lblL", 1440, 2280, 255, 255},
-    {"lblA", 1440, 2520, 255, 255},
-    {"lblM", 1440, 2760, 255, 255},
-    {"lblE", 1440, 3000, 255, 255},
-    {"lblHates", 1800, 1800, 855, 255},
-    {"lblFriend", 1800, 2040, 855, 255},
-    {"lblLove", 1800, 2280, 855, 255},
-    {"lblAdmire", 1800, 2520, 855, 255},
-    {"lblMarriage", 1800, 2760, 855, 255},
-    {"lblEnemy", 1800, 3000, 855, 255},
-    {"cmdExit", 1440, 3360, 1095, 375},
+    { "lblYourName", 120, 240, 1455, 255 },
+    { "txtYourName", 1680, 240, 2415, 285 },
+    { "lblPartnerName", 120, 720, 1455, 255 },
+    { "txtYourPartner", 1680, 720, 2415, 285 },
+    { "cmdGo", 240, 1200, 1095, 375 },
+    { "cmdClear", 1598, 1200, 1095, 375 },
+    { "cmdClearPartner", 2918, 1200, 1095, 375 },
+    { "lblH", 1440, 1800, 255, 255 },
+    { "lblF", 1440, 2040, 255, 255 },
+    { "lblL", 1440, 2280, 255, 255 },
+    { "lblA", 1440, 2520, 255, 255 },
+    { "lblM", 1440, 2760, 255, 255 },
+    { "lblE", 1440, 3000, 255, 255 },
+    { "lblHates", 1800, 1800, 855, 255 },
+    { "lblFriend", 1800, 2040, 855, 255 },
+    { "lblLove", 1800, 2280, 855, 255 },
+    { "lblAdmire", 1800, 2520, 855, 255 },
+    { "lblMarriage", 1800, 2760, 855, 255 },
+    { "lblEnemy", 1800, 3000, 855, 255 },
+    { "cmdExit", 1440, 3360, 1095, 375 },
 };
 
 // The client area below the menu bar, in twips.
@@ -63,12 +67,8 @@ struct BoardRow
 };
 
 constexpr BoardRow BoardRows[Tandro::SlotCount] = {
-    {"lblH", "lblHates"},
-    {"lblF", "lblFriend"},
-    {"lblL", "lblLove"},
-    {"lblA", "lblAdmire"},
-    {"lblM", "lblMarriage"},
-    {"lblE", "lblEnemy"},
+    { "lblH", "lblHates" },  { "lblF", "lblFriend" },   { "lblL", "lblLove" },
+    { "lblA", "lblAdmire" }, { "lblM", "lblMarriage" }, { "lblE", "lblEnemy" },
 };
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
@@ -80,19 +80,22 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
     return label;
 }
 
-QLineEdit *makeNameBox(QWidget *parent, const char *name)
+QLineEdit *makeNameBox(QWidget *parent, const char *name, const QString &toolTip)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
+    box->setToolTip(toolTip);
     // Names have no length limit (a line edit's own default is 32,767 characters).
     box->setMaxLength(std::numeric_limits<int>::max());
     return box;
 }
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &text)
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &text,
+                        const QString &toolTip)
 {
     auto *button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));
+    button->setToolTip(toolTip);
     // Outside a dialog, Enter presses a focused button only when it is an auto-default one.
     button->setAutoDefault(true);
     return button;
@@ -102,16 +105,29 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &text)
 
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 {
+    Fonts::substituteMissingFaces();
+    setFont(Fonts::windowFont());
     setWindowTitle(QCoreApplication::applicationName());
+    setWindowIcon(QIcon(QStringLiteral(":/icons/heart.ico")));
+    // A fixed size alone still lets the window manager offer to maximise: say which buttons the
+    // frame has. The Windows hint gives the fixed single border there.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
     createControls();
+    mnuAbout = menuBar()->addAction(tr("A&bout"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     placeControls();
+    // The window is as large as its menu bar and client area, and no larger or smaller.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cmdGo, &QPushButton::clicked, this, [this] { runCommand(&frmMain::go); });
     connect(cmdClear, &QPushButton::clicked, this, [this] { runCommand(&frmMain::clearAll); });
     connect(cmdClearPartner, &QPushButton::clicked, this,
-        [this] { runCommand(&frmMain::clearPartner); });
-    connect(
-        cmdExit, &QPushButton::clicked, this, [this] { runCommand(&frmMain::exitApplication); });
+            [this] { runCommand(&frmMain::clearPartner); });
+    connect(cmdExit, &QPushButton::clicked, this,
+            [this] { runCommand(&frmMain::exitApplication); });
     // Go is the window's default button, but a main window passes Enter on to nobody: the name
     // boxes press it themselves.
     connect(txtYourName, &QLineEdit::returnPressed, cmdGo, &QPushButton::click);
@@ -129,22 +145,31 @@ void frmMain::createControls()
     setCentralWidget(client);
 
     lblYourName = makeLabel(client, "lblYourName", tr("&Your Name"));
-    txtYourName = makeNameBox(client, "txtYourName");
+    txtYourName = makeNameBox(client, "txtYourName", tr("Fill your Name here"));
     lblPartnerName = makeLabel(client, "lblPartnerName", tr("Your &Partners Name"));
-    txtYourPartner = makeNameBox(client, "txtYourPartner");
-    for (QLabel *caption : {lblYourName, lblPartnerName})
+    txtYourPartner = makeNameBox(client, "txtYourPartner", tr("Fill your Partners Name here"));
+    for (QLabel *caption : { lblYourName, lblPartnerName })
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblYourName->setBuddy(txtYourName);
     lblPartnerName->setBuddy(txtYourPartner);
 
-    cmdGo = makeButton(client, "cmdGo", tr("&Go"));
-    cmdGo->setDefault(true);
-    cmdClear = makeButton(client, "cmdClear", tr("Clear &All"));
-    cmdClearPartner = makeButton(client, "cmdClearPartner", tr("&Clear Partner"));
+    cmdGo = makeButton(client, "cmdGo", tr("&Go"), tr("Click here to get the Result"));
+    cmdGo->setDefault(true); // drawn as the default button; Enter is wired up in the constructor
+    cmdClear = makeButton(client, "cmdClear", tr("Clear &All"),
+                          tr("Click here to clear the Crosses and the Names"));
+    cmdClearPartner = makeButton(client, "cmdClearPartner", tr("&Clear Partner"),
+                                 tr("Click here to clear the Crosses and your Partners name"));
 
+    // The crosses: a red, bold "X" centred in its box, hidden until the game strikes its word.
+    QFont crossFont = Fonts::windowFont();
+    crossFont.setWeight(QFont::Bold);
+    QPalette crossColours;
+    crossColours.setColor(QPalette::WindowText, QColor(255, 0, 0));
     for (int slot = 1; slot <= Tandro::SlotCount; ++slot) {
         const BoardRow &row = BoardRows[slot - 1];
         QLabel *cross = makeLabel(client, row.cross, tr("X"));
+        cross->setFont(crossFont);
+        cross->setPalette(crossColours);
         cross->setAlignment(Qt::AlignCenter);
         cross->hide();
         m_crosses[slot - 1] = cross;
@@ -152,7 +177,7 @@ void frmMain::createControls()
     for (int slot = 1; slot <= Tandro::SlotCount; ++slot)
         makeLabel(client, BoardRows[slot - 1].word, Tandro::relationshipWord(slot));
 
-    cmdExit = makeButton(client, "cmdExit", tr("E&xit"));
+    cmdExit = makeButton(client, "cmdExit", tr("E&xit"), tr("Click here to exit the Application"));
 }
 
 void frmMain::placeControls()
@@ -166,7 +191,7 @@ void frmMain::placeControls()
         auto *control = client->findChild<QWidget *>(QLatin1String(place.name));
         Q_ASSERT(control);
         control->setGeometry(
-            Twips::toPixels(place.left, place.top, place.width, place.height, dpi));
+                Twips::toPixels(place.left, place.top, place.width, place.height, dpi));
         if (control->focusPolicy() & Qt::TabFocus) {
             if (previousInTabOrder)
                 setTabOrder(previousInTabOrder, control);
@@ -257,7 +282,7 @@ void frmMain::closeEvent(QCloseEvent *event)
 void frmMain::showMessage(Tandro::Message message)
 {
     QMessageBox box(QMessageBox::NoIcon, Tandro::messageTitle(message),
-        Tandro::messagePrompt(message), QMessageBox::Ok, this);
+                    Tandro::messagePrompt(message), QMessageBox::Ok, this);
     box.exec();
 }
 

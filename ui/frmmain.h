@@ -9,6 +9,7 @@
 #include <array>
 #include <chrono>
 
+class QAction;
 class QEventLoop;
 class QLabel;
 class QLineEdit;
@@ -23,7 +24,7 @@ class frmMain : public QMainWindow, protected Tandro::Board
 public:
     // How long the board waits after each strike, so that the user sees the crosses come one by
     // one. The window stays painted meanwhile and the user's input waits until the game ends.
-    static constexpr std::chrono::milliseconds StrikePause{300};
+    static constexpr std::chrono::milliseconds StrikePause { 300 };
 
     explicit frmMain(QWidget *parent = nullptr);
 
@@ -71,8 +72,9 @@ private:
     QPushButton *cmdClear = nullptr;
     QPushButton *cmdClearPartner = nullptr;
     QPushButton *cmdExit = nullptr;
+    QAction *mnuAbout = nullptr;
     // lblH, lblF, lblL, lblA, lblM and lblE: the crosses of slots 1 to 6.
-    std::array<QLabel *, Tandro::SlotCount> m_crosses{};
+    std::array<QLabel *, Tandro::SlotCount> m_crosses {};
 
     std::chrono::milliseconds m_strikePause = StrikePause;
     QQueue<Command> m_waitingCommands;

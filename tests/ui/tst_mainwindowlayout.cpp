@@ -1,0 +1,503 @@
+#include "frmmain.h"
+#include "twips.h"
+#include "windowtesting.h"
+
+#include <tandro/identity.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFontInfo>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace std::chrono_literals;
+
+class tst_MainWindowLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void twipsToPixels_data();
+    void twipsToPixels();
+    void controlPlaces_data();
+    void controlPlaces();
+    void clientAreaAndFrame();
+    void noLabelOverlapsABoxOrButton();
+    void captionsFitTheirBoxes_data();
+    void captionsFitTheirBoxes();
+    void fonts();
+    void crossStyle();
+    void menu();
+    void tabOrder();
+    void accessKeys_data();
+    void accessKeys();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
+    void escapeDoesNothing();
+    void toolTips_data();
+    void toolTips();
+    void heartIcon();
+    void minimisedAndRestoredKeepsTheCrosses();
+
+private:
+    template <typename T = QWidget>
+    T *control(const QString &name) const
+    {
+        T *found = m_window->findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    QList<int> visibleCrosses() const;
+    void playRamAndSita();
+
+    std::unique_ptr<frmMain> m_window;
+};
+
+namespace {
+
+const QStringList CrossNames = {"lblH", "lblF", "lblL", "lblA", "lblM", "lblE"};
+const QStringList WordNames = {"lblHates", "lblFriend", "lblLove",
+                               "lblAdmire", "lblMarriage", "lblEnemy"};
+const QStringList CaptionNames = {"lblYourName", "lblPartnerName"};
+const QStringList BoxNames = {"txtYourName", "txtYourPartner"};
+const QStringList ButtonNames = {"cmdGo", "cmdClear", "cmdClearPartner", "cmdExit"};
+
+} // namespace
+
+void tst_MainWindowLayout::initTestCase()
+{
+    dropOffscreenSizeHintWarnings();
+    QApplication::setApplicationName(QString::fromLatin1(Tandro::Identity::Title));
+}
+
+void tst_MainWindowLayout::init()
+{
+    m_window = std::make_unique<frmMain>();
+    m_window->setStrikePause(1ms);
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void tst_MainWindowLayout::cleanup()
+{
+    m_window.reset();
+    QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
+}
+
+QList<int> tst_MainWindowLayout::visibleCrosses() const
+{
+    QList<int> shown;
+    for (int slot = 1; slot <= CrossNames.size(); ++slot) {
+        if (control(CrossNames[slot - 1])->isVisible())
+            shown.append(slot);
+    }
+    return shown;
+}
+
+void tst_MainWindowLayout::playRamAndSita()
+{
+    control<QLineEdit>("txtYourName")->setText("Ram");
+    control<QLineEdit>("txtYourPartner")->setText("Sita");
+    QTest::mouseClick(control("cmdGo"), Qt::LeftButton);
+    QCOMPARE(visibleCrosses(), QList<int>({2, 3, 4, 5, 6}));
+}
+
+void tst_MainWindowLayout::twipsToPixels_data()
+{
+    QTest::addColumn<int>("twips");
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<int>("pixels");
+
+    QTest::newRow("15 twips a pixel at 96 DPI") << 4290 << 96 << 286;
+    QTest::newRow("a half pixel rounds up") << 1598 << 96 << 107; // 106.53
+    QTest::newRow("under a half pixel rounds down") << 2918 << 96 << 195; // 194.53
+    QTest::newRow("12 twips a pixel at 120 DPI") << 4290 << 120 << 358; // 357.5
+    QTest::newRow("10 twips a pixel at 144 DPI") << 1095 << 144 << 110; // 109.5
+    QTest::newRow("7.5 twips a pixel at 192 DPI") << 255 << 192 << 34;
+}
+
+void tst_MainWindowLayout::twipsToPixels()
+{
+    QFETCH(int, twips);
+    QFETCH(int, dpi);
+    QFETCH(int, pixels);
+
+    QCOMPARE(Twips::toPixels(twips, dpi), pixels);
+}
+
+void tst_MainWindowLayout::controlPlaces_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("place"); // in pixels at 96 DPI, from the client area's corner
+    QTest::addColumn<QString>("text");
+
+    auto row = [](const char *name, QRect place, const char *text) {
+        QTest::newRow(name) << name << place << text;
+    };
+    row("lblYourName", {8, 16, 97, 17}, "&Your Name");
+    row("txtYourName", {112, 16, 161, 19}, "");
+    row("lblPartnerName", {8, 48, 97, 17}, "Your &Partners Name");
+    row("txtYourPartner", {112, 48, 161, 19}, "");
+    row("cmdGo", {16, 80, 73, 25}, "&Go");
+    row("cmdClear", {107, 80, 73, 25}, "Clear &All");
+    row("cmdClearPartner", {195, 80, 73, 25}, "&Clear Partner");
+    row("lblH", {96, 120, 17, 17}, "X");
+    row("lblF", {96, 136, 17, 17}, "X");
+    row("lblL", {96, 152, 17, 17}, "X");
+    row("lblA", {96, 168, 17, 17}, "X");
+    row("lblM", {96, 184, 17, 17}, "X");
+    row("lblE", {96, 200, 17, 17}, "X");
+    row("lblHates", {120, 120, 57, 17}, "Hates");
+    row("lblFriend", {120, 136, 57, 17}, "Friend");
+    row("lblLove", {120, 152, 57, 17}, "Loves");
+    row("lblAdmire", {120, 168, 57, 17}, "Admires");
+    row("lblMarriage", {120, 184, 57, 17}, "Marriage");
+    row("lblEnemy", {120, 200, 57, 17}, "Enemy");
+    row("cmdExit", {96, 224, 73, 25}, "E&xit");
+}
+
+void tst_MainWindowLayout::controlPlaces()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, place);
+    QFETCH(QString, text);
+
+    QWidget *widget = control(name);
+    QCOMPARE(widget->parentWidget(), m_window->centralWidget());
+    QCOMPARE(widget->geometry(), place);
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        QCOMPARE(label->text(), text);
+    else if (auto *button = qobject_cast<QPushButton *>(widget))
+        QCOMPARE(button->text(), text);
+    else
+        QCOMPARE(qobject_cast<QLineEdit *>(widget)->text(), text);
+}
+
+void tst_MainWindowLayout::clientAreaAndFrame()
+{
+    QWidget *client = m_window->centralWidget();
+    QCOMPARE(client->size(), QSize(286, 263));
+    QCOMPARE(client->geometry().top(), m_window->menuBar()->geometry().bottom() + 1);
+    QCOMPARE(client->geometry().left(), 0);
+
+    // A fixed size, and a frame that offers to minimise and close but not to maximise.
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    QCOMPARE(m_window->size(), QSize(286, m_window->menuBar()->height() + 263));
+    const Qt::WindowFlags flags = m_window->windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    const QSize size = m_window->size();
+    m_window->resize(size * 2);
+    QCOMPARE(m_window->size(), size);
+}
+
+void tst_MainWindowLayout::noLabelOverlapsABoxOrButton()
+{
+    for (const QString &labelName : CaptionNames + CrossNames + WordNames) {
+        const QRect label = control(labelName)->geometry();
+        for (const QString &other : BoxNames + ButtonNames) {
+            QVERIFY2(!label.intersects(control(other)->geometry()),
+                     qPrintable(labelName + " overlaps " + other));
+        }
+    }
+    // Each cross stands in its word's row, to the left of the word and clear of it.
+    for (int row = 0; row < CrossNames.size(); ++row) {
+        const QRect cross = control(CrossNames[row])->geometry();
+        const QRect word = control(WordNames[row])->geometry();
+        QCOMPARE(cross.top(), word.top());
+        QCOMPARE_LT(cross.right(), word.left());
+    }
+}
+
+void tst_MainWindowLayout::captionsFitTheirBoxes_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const QString &name : CaptionNames + WordNames + CrossNames + ButtonNames)
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void tst_MainWindowLayout::captionsFitTheirBoxes()
+{
+    QFETCH(QString, name);
+
+    // The room for text: a label's whole box; what the style leaves inside a button's frame.
+    QWidget *widget = control(name);
+    QString text;
+    QRect room;
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        text = label->text();
+        room = label->contentsRect();
+    } else {
+        auto *button = qobject_cast<QPushButton *>(widget);
+        text = button->text();
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = text;
+        option.features = button->isDefault() ? QStyleOptionButton::DefaultButton
+                                              : QStyleOptionButton::None;
+        room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    }
+    const QSize needed = QFontMetrics(widget->font()).size(Qt::TextShowMnemonic, text);
+    QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+             qPrintable(QStringLiteral("\"%1\" needs %2 x %3 pixels, its box has %4 x %5")
+                                .arg(text)
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+}
+
+void tst_MainWindowLayout::fonts()
+{
+    // The classic face, mapped to the free face that the set-up installs, at the same size.
+    const QFont font = m_window->font();
+    QCOMPARE(font.family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(font.pointSizeF(), 8.25);
+    QCOMPARE(font.weight(), QFont::Normal);
+    QCOMPARE(QFontInfo(font).family(), QStringLiteral("Carlito"));
+    for (const QString &name : CaptionNames + WordNames + BoxNames + ButtonNames)
+        QCOMPARE(control(name)->font(), font);
+}
+
+void tst_MainWindowLayout::crossStyle()
+{
+    for (const QString &name : CrossNames) {
+        auto *cross = control<QLabel>(name);
+        QVERIFY2(cross->isHidden(), qPrintable(name)); // at start
+        QCOMPARE(cross->text(), QStringLiteral("X"));
+        QCOMPARE(cross->alignment(), Qt::AlignCenter);
+        QCOMPARE(cross->font().weight(), QFont::Bold);
+        QCOMPARE(cross->font().pointSizeF(), 8.25);
+        QCOMPARE(QFontInfo(cross->font()).family(), QStringLiteral("Carlito"));
+        QCOMPARE(cross->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    }
+    // The words keep the window's colour.
+    for (const QString &name : WordNames) {
+        QCOMPARE(control(name)->palette().color(QPalette::WindowText),
+                 m_window->palette().color(QPalette::WindowText));
+    }
+}
+
+void tst_MainWindowLayout::menu()
+{
+    const QList<QAction *> items = m_window->menuBar()->actions();
+    QCOMPARE(items.size(), 1);
+    QAction *about = items.first();
+    QCOMPARE(about->objectName(), QStringLiteral("mnuAbout"));
+    QCOMPARE(about->text(), QStringLiteral("A&bout"));
+    QCOMPARE(about->menu(), nullptr);
+    QCOMPARE(about->shortcut(), QKeySequence());
+    QVERIFY(!about->isCheckable());
+    QVERIFY(about->isEnabled());
+    QVERIFY(about->isVisible());
+}
+
+void tst_MainWindowLayout::tabOrder()
+{
+    const QStringList order = {"txtYourName", "txtYourPartner", "cmdGo",
+                               "cmdClear",    "cmdClearPartner", "cmdExit"};
+    QCOMPARE(QApplication::focusWidget(), control(order.first()));
+    for (int step = 1; step <= order.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control(order.at(step % order.size())));
+    }
+    for (int step = order.size() - 1; step >= 0; --step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), control(order.at(step)));
+    }
+}
+
+void tst_MainWindowLayout::accessKeys_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<QString>("target");
+
+    QTest::newRow("Alt+Y moves to the user's name") << Qt::Key_Y << "txtYourName";
+    QTest::newRow("Alt+P moves to the partner's name") << Qt::Key_P << "txtYourPartner";
+    QTest::newRow("Alt+G presses Go") << Qt::Key_G << "cmdGo";
+    QTest::newRow("Alt+A presses Clear All") << Qt::Key_A << "cmdClear";
+    QTest::newRow("Alt+C presses Clear Partner") << Qt::Key_C << "cmdClearPartner";
+    QTest::newRow("Alt+X presses Exit") << Qt::Key_X << "cmdExit";
+}
+
+void tst_MainWindowLayout::accessKeys()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(QString, target);
+
+    control<QLineEdit>("txtYourName")->setText("Ram");
+    control<QLineEdit>("txtYourPartner")->setText("Sita");
+    control("cmdExit")->setFocus(); // somewhere else than the two name boxes
+    QWidget *widget = control(target);
+    auto *button = qobject_cast<QPushButton *>(widget);
+    std::unique_ptr<QSignalSpy> clicks;
+    if (button)
+        clicks = std::make_unique<QSignalSpy>(button, &QPushButton::clicked);
+
+    QTest::keyClick(m_window.get(), key, Qt::AltModifier);
+    if (button) {
+        QTRY_COMPARE(clicks->size(), 1); // an access key clicks a moment later
+    } else {
+        QCOMPARE(QApplication::focusWidget(), widget);
+        QCOMPARE(qobject_cast<QLineEdit *>(widget)->text(),
+                 target == "txtYourName" ? QStringLiteral("Ram") : QStringLiteral("Sita"));
+    }
+}
+
+void tst_MainWindowLayout::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Qt::Key>("key");
+    for (const QString &name : ButtonNames) {
+        QTest::addRow("Return on %s", qPrintable(name)) << name << Qt::Key_Return;
+        QTest::addRow("Enter on %s", qPrintable(name)) << name << Qt::Key_Enter;
+    }
+}
+
+void tst_MainWindowLayout::enterPressesTheFocusedButton()
+{
+    QFETCH(QString, name);
+    QFETCH(Qt::Key, key);
+
+    control<QLineEdit>("txtYourName")->setText("Ram");
+    control<QLineEdit>("txtYourPartner")->setText("Sita");
+    auto *button = control<QPushButton>(name);
+    QSignalSpy clicks(button, &QPushButton::clicked);
+    QSignalSpy goClicks(control<QPushButton>("cmdGo"), &QPushButton::clicked);
+    button->setFocus();
+    QTest::keyClick(button, key);
+    QCOMPARE(clicks.size(), 1);
+    QCOMPARE(goClicks.size(), name == "cmdGo" ? 1 : 0); // Go is only the default for name boxes
+}
+
+void tst_MainWindowLayout::escapeDoesNothing()
+{
+    playRamAndSita();
+    for (const QString &name : BoxNames + ButtonNames) {
+        control(name)->setFocus();
+        QTest::keyClick(control(name), Qt::Key_Escape);
+    }
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(visibleCrosses(), QList<int>({2, 3, 4, 5, 6}));
+    QCOMPARE(control<QLineEdit>("txtYourName")->text(), QStringLiteral("Ram"));
+    QCOMPARE(control<QLineEdit>("txtYourPartner")->text(), QStringLiteral("Sita"));
+}
+
+void tst_MainWindowLayout::toolTips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("toolTip");
+
+    auto row = [](const char *name, const char *toolTip) {
+        QTest::newRow(name) << name << toolTip;
+    };
+    row("txtYourName", "Fill your Name here");
+    row("txtYourPartner", "Fill your Partners Name here");
+    row("cmdGo", "Click here to get the Result");
+    row("cmdClear", "Click here to clear the Crosses and the Names");
+    row("cmdClearPartner", "Click here to clear the Crosses and your Partners name");
+    row("cmdExit", "Click here to exit the Application");
+    for (const QString &label : CaptionNames + CrossNames + WordNames)
+        QTest::newRow(qPrintable(label)) << label << QString();
+}
+
+void tst_MainWindowLayout::toolTips()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, toolTip);
+
+    QCOMPARE(control(name)->toolTip(), toolTip);
+}
+
+void tst_MainWindowLayout::heartIcon()
+{
+    // The window wears both sizes of the icon.
+    const QList<QSize> sizes = m_window->windowIcon().availableSizes();
+    QVERIFY(sizes.contains(QSize(32, 32)));
+    QVERIFY(sizes.contains(QSize(16, 16)));
+
+    // The file holds a 16-colour 32 x 32 and 16 x 16 image, each with its mask.
+    QFile file(":/icons/heart.ico");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray ico = file.readAll();
+    QCOMPARE(ico.size() > 6 + 2 * 16, true);
+    QCOMPARE(quint8(ico[4]), 2); // two images
+    for (int entry = 0; entry < 2; ++entry) {
+        const char *fields = ico.constData() + 6 + 16 * entry;
+        QCOMPARE(quint8(fields[0]), entry == 0 ? 32 : 16); // width
+        QCOMPARE(quint8(fields[2]), 16); // colours
+        QCOMPARE(quint8(fields[6]), 4); // bits a pixel
+    }
+
+    const QRgb transparent = 0;
+    const QRgb red = qRgb(255, 0, 0);
+    const QRgb grey = qRgb(128, 128, 128);
+    QImageReader reader(&file);
+    file.seek(0);
+    QCOMPARE(reader.imageCount(), 2);
+    const QImage large = reader.read().convertToFormat(QImage::Format_ARGB32);
+    QVERIFY(reader.jumpToNextImage());
+    const QImage small = reader.read().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(large.size(), QSize(32, 32));
+    QCOMPARE(small.size(), QSize(16, 16));
+
+    QCOMPARE(large.pixel(16, 16), red); // the centre
+    QCOMPARE(small.pixel(8, 8), red);
+    for (const QPoint corner : {QPoint(0, 0), QPoint(31, 0), QPoint(0, 31), QPoint(31, 31)})
+        QCOMPARE(large.pixel(corner), transparent);
+    QCOMPARE(small.pixel(0, 15), transparent);
+    QCOMPARE(large.pixel(15, 2), transparent); // the notch between the lobes
+    QCOMPARE(large.pixel(30, 10), grey); // the shadow on the right edge
+    QCOMPARE(large.pixel(16, 30), grey); // ... and below the point
+    QCOMPARE(small.pixel(15, 5), grey);
+
+    // Nothing but red, grey and clear, and a one-pixel clear margin that the heart reaches.
+    QSet<QRgb> colours;
+    bool touchesTheMargin[4] = {};
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const QRgb pixel = large.pixel(x, y);
+            colours.insert(pixel);
+            const bool margin = x == 0 || y == 0 || x == 31 || y == 31;
+            QVERIFY2(!margin || pixel == transparent, qPrintable(QString("%1,%2").arg(x).arg(y)));
+            if (pixel != transparent) {
+                touchesTheMargin[0] |= x == 1;
+                touchesTheMargin[1] |= y == 1;
+                touchesTheMargin[2] |= x == 30;
+                touchesTheMargin[3] |= y == 30;
+            }
+        }
+    }
+    QCOMPARE(colours, QSet<QRgb>({transparent, red, grey}));
+    QVERIFY(touchesTheMargin[0] && touchesTheMargin[1] && touchesTheMargin[2]
+            && touchesTheMargin[3]);
+}
+
+void tst_MainWindowLayout::minimisedAndRestoredKeepsTheCrosses()
+{
+    playRamAndSita();
+    m_window->showMinimized();
+    QTRY_VERIFY(m_window->isMinimized());
+    m_window->showNormal();
+    QTRY_VERIFY(!m_window->isMinimized());
+    QCOMPARE(visibleCrosses(), QList<int>({2, 3, 4, 5, 6}));
+    QCOMPARE(control<QLineEdit>("txtYourName")->text(), QStringLiteral("Ram"));
+}
+
+QTEST_MAIN(tst_MainWindowLayout)
+#include "tst_mainwindowlayout.moc"
