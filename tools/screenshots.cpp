@@ -1,0 +1,44 @@
+// Renders the main window before and after a game of 'Ram' and 'Sita' to PNG files.
+//
+//     tandro-screenshots FOLDER
+//
+// writes FOLDER/main-window-before-game.png and FOLDER/main-window-after-game.png. Run it with
+// QT_QPA_PLATFORM=offscreen to render without a display (screenshots.sh does).
+
+#include "frmmain.h"
+
+#include <tandro/identity.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    QApplication::setApplicationName(QString::fromLatin1(Tandro::Identity::Title));
+    QApplication::setApplicationVersion(QString::fromLatin1(Tandro::Identity::Version));
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+
+    frmMain window;
+    window.setStrikePause(std::chrono::milliseconds(1));
+    window.show();
+    bool saved = window.grab().save(folder.filePath(QStringLiteral("main-window-before-game.png")));
+
+    window.findChild<QLineEdit *>(QStringLiteral("txtYourName"))->setText(QStringLiteral("Ram"));
+    window.findChild<QLineEdit *>(QStringLiteral("txtYourPartner"))
+            ->setText(QStringLiteral("Sita"));
+    window.findChild<QPushButton *>(QStringLiteral("cmdGo"))->click();
+    saved = window.grab().save(folder.filePath(QStringLiteral("main-window-after-game.png")))
+            && saved;
+    if (!saved)
+        std::fprintf(stderr, "%s: could not write the pictures into %s\n", argv[0], argv[1]);
+    return saved ? 0 : 1;
+}

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds Tandro and renders its main window, before and after a game, to PNG files.
+#
+#     tools/screenshots.sh [FOLDER]     (default: docs/)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+folder=${1:-docs}
+mkdir -p "$folder"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target tandro-screenshots
+QT_QPA_PLATFORM=offscreen build/tools/tandro-screenshots "$folder"
+echo "Pictures are in $folder/"
