@@ -68,12 +68,12 @@ private:
 
 namespace {
 
-const QStringList CrossNames = {"lblH", "lblF", "lblL", "lblA", "lblM", "lblE"};
-const QStringList WordNames = {"lblHates", "lblFriend", "lblLove",
-                               "lblAdmire", "lblMarriage", "lblEnemy"};
-const QStringList CaptionNames = {"lblYourName", "lblPartnerName"};
-const QStringList BoxNames = {"txtYourName", "txtYourPartner"};
-const QStringList ButtonNames = {"cmdGo", "cmdClear", "cmdClearPartner", "cmdExit"};
+const QStringList CrossNames = { "lblH", "lblF", "lblL", "lblA", "lblM", "lblE" };
+const QStringList WordNames = { "lblHates",  "lblFriend",   "lblLove",
+                                "lblAdmire", "lblMarriage", "lblEnemy" };
+const QStringList CaptionNames = { "lblYourName", "lblPartnerName" };
+const QStringList BoxNames = { "txtYourName", "txtYourPartner" };
+const QStringList ButtonNames = { "cmdGo", "cmdClear", "cmdClearPartner", "cmdExit" };
 
 } // namespace
 
@@ -113,7 +113,7 @@ void tst_MainWindowLayout::playRamAndSita()
     control<QLineEdit>("txtYourName")->setText("Ram");
     control<QLineEdit>("txtYourPartner")->setText("Sita");
     QTest::mouseClick(control("cmdGo"), Qt::LeftButton);
-    QCOMPARE(visibleCrosses(), QList<int>({2, 3, 4, 5, 6}));
+    QCOMPARE(visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 }));
 }
 
 void tst_MainWindowLayout::twipsToPixels_data()
@@ -148,26 +148,26 @@ void tst_MainWindowLayout::controlPlaces_data()
     auto row = [](const char *name, QRect place, const char *text) {
         QTest::newRow(name) << name << place << text;
     };
-    row("lblYourName", {8, 16, 97, 17}, "&Your Name");
-    row("txtYourName", {112, 16, 161, 19}, "");
-    row("lblPartnerName", {8, 48, 97, 17}, "Your &Partners Name");
-    row("txtYourPartner", {112, 48, 161, 19}, "");
-    row("cmdGo", {16, 80, 73, 25}, "&Go");
-    row("cmdClear", {107, 80, 73, 25}, "Clear &All");
-    row("cmdClearPartner", {195, 80, 73, 25}, "&Clear Partner");
-    row("lblH", {96, 120, 17, 17}, "X");
-    row("lblF", {96, 136, 17, 17}, "X");
-    row("lblL", {96, 152, 17, 17}, "X");
-    row("lblA", {96, 168, 17, 17}, "X");
-    row("lblM", {96, 184, 17, 17}, "X");
-    row("lblE", {96, 200, 17, 17}, "X");
-    row("lblHates", {120, 120, 57, 17}, "Hates");
-    row("lblFriend", {120, 136, 57, 17}, "Friend");
-    row("lblLove", {120, 152, 57, 17}, "Loves");
-    row("lblAdmire", {120, 168, 57, 17}, "Admires");
-    row("lblMarriage", {120, 184, 57, 17}, "Marriage");
-    row("lblEnemy", {120, 200, 57, 17}, "Enemy");
-    row("cmdExit", {96, 224, 73, 25}, "E&xit");
+    row("lblYourName", { 8, 16, 97, 17 }, "&Your Name");
+    row("txtYourName", { 112, 16, 161, 19 }, "");
+    row("lblPartnerName", { 8, 48, 97, 17 }, "Your &Partners Name");
+    row("txtYourPartner", { 112, 48, 161, 19 }, "");
+    row("cmdGo", { 16, 80, 73, 25 }, "&Go");
+    row("cmdClear", { 107, 80, 73, 25 }, "Clear &All");
+    row("cmdClearPartner", { 195, 80, 73, 25 }, "&Clear Partner");
+    row("lblH", { 96, 120, 17, 17 }, "X");
+    row("lblF", { 96, 136, 17, 17 }, "X");
+    row("lblL", { 96, 152, 17, 17 }, "X");
+    row("lblA", { 96, 168, 17, 17 }, "X");
+    row("lblM", { 96, 184, 17, 17 }, "X");
+    row("lblE", { 96, 200, 17, 17 }, "X");
+    row("lblHates", { 120, 120, 57, 17 }, "Hates");
+    row("lblFriend", { 120, 136, 57, 17 }, "Friend");
+    row("lblLove", { 120, 152, 57, 17 }, "Loves");
+    row("lblAdmire", { 120, 168, 57, 17 }, "Admires");
+    row("lblMarriage", { 120, 184, 57, 17 }, "Marriage");
+    row("lblEnemy", { 120, 200, 57, 17 }, "Enemy");
+    row("cmdExit", { 96, 224, 73, 25 }, "E&xit");
 }
 
 void tst_MainWindowLayout::controlPlaces()
@@ -248,8 +248,8 @@ void tst_MainWindowLayout::captionsFitTheirBoxes()
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = text;
-        option.features = button->isDefault() ? QStyleOptionButton::DefaultButton
-                                              : QStyleOptionButton::None;
+        option.features =
+                button->isDefault() ? QStyleOptionButton::DefaultButton : QStyleOptionButton::None;
         room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     }
     const QSize needed = QFontMetrics(widget->font()).size(Qt::TextShowMnemonic, text);
@@ -309,8 +309,8 @@ void tst_MainWindowLayout::menu()
 
 void tst_MainWindowLayout::tabOrder()
 {
-    const QStringList order = {"txtYourName", "txtYourPartner", "cmdGo",
-                               "cmdClear",    "cmdClearPartner", "cmdExit"};
+    const QStringList order = { "txtYourName", "txtYourPartner",  "cmdGo",
+                                "cmdClear",    "cmdClearPartner", "cmdExit" };
     QCOMPARE(QApplication::focusWidget(), control(order.first()));
     for (int step = 1; step <= order.size(); ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -393,7 +393,7 @@ void tst_MainWindowLayout::escapeDoesNothing()
         QTest::keyClick(control(name), Qt::Key_Escape);
     }
     QVERIFY(m_window->isVisible());
-    QCOMPARE(visibleCrosses(), QList<int>({2, 3, 4, 5, 6}));
+    QCOMPARE(visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 }));
     QCOMPARE(control<QLineEdit>("txtYourName")->text(), QStringLiteral("Ram"));
     QCOMPARE(control<QLineEdit>("txtYourPartner")->text(), QStringLiteral("Sita"));
 }
@@ -458,7 +458,7 @@ void tst_MainWindowLayout::heartIcon()
 
     QCOMPARE(large.pixel(16, 16), red); // the centre
     QCOMPARE(small.pixel(8, 8), red);
-    for (const QPoint corner : {QPoint(0, 0), QPoint(31, 0), QPoint(0, 31), QPoint(31, 31)})
+    for (const QPoint corner : { QPoint(0, 0), QPoint(31, 0), QPoint(0, 31), QPoint(31, 31) })
         QCOMPARE(large.pixel(corner), transparent);
     QCOMPARE(small.pixel(0, 15), transparent);
     QCOMPARE(large.pixel(15, 2), transparent); // the notch between the lobes
@@ -483,7 +483,7 @@ void tst_MainWindowLayout::heartIcon()
             }
         }
     }
-    QCOMPARE(colours, QSet<QRgb>({transparent, red, grey}));
+    QCOMPARE(colours, QSet<QRgb>({ transparent, red, grey }));
     QVERIFY(touchesTheMargin[0] && touchesTheMargin[1] && touchesTheMargin[2]
             && touchesTheMargin[3]);
 }
@@ -495,7 +495,7 @@ void tst_MainWindowLayout::minimisedAndRestoredKeepsTheCrosses()
     QTRY_VERIFY(m_window->isMinimized());
     m_window->showNormal();
     QTRY_VERIFY(!m_window->isMinimized());
-    QCOMPARE(visibleCrosses(), QList<int>({2, 3, 4, 5, 6}));
+    QCOMPARE(visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 }));
     QCOMPARE(control<QLineEdit>("txtYourName")->text(), QStringLiteral("Ram"));
 }
 
