@@ -6,9 +6,12 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# What building and playing need; Carlito stands in for the window's classic face.
-run_packages=(cmake ninja-build g++ qt6-base-dev fonts-crosextra-carlito)
-# What the tests need besides.
+# What building and playing need, with the free faces that stand in for the classic Windows ones:
+# Carlito, Comic Neue, and Liberation Serif and Sans.
+run_packages=(cmake ninja-build g++ qt6-base-dev
+    fonts-crosextra-carlito fonts-comic-neue fonts-liberation2)
+# What the tests need besides: Qt's window-system interface to send input as a user does, and
+# Python to redraw the icon.
 test_packages=(qt6-base-private-dev python3)
 
 install_missing() {

@@ -1,18 +1,21 @@
-// Renders the main window before and after a game of 'Ram' and 'Sita' to PNG files.
+// Renders the main window before and after a game of 'Ram' and 'Sita', and the About dialog, to
+// PNG files.
 //
 //     tandro-screenshots FOLDER
 //
-// writes FOLDER/main-window-before-game.png and FOLDER/main-window-after-game.png. Run it with
-// QT_QPA_PLATFORM=offscreen to render without a display (screenshots.sh does).
+// writes main-window-before-game.png, main-window-after-game.png and about-dialog.png into FOLDER.
+// Run it with QT_QPA_PLATFORM=offscreen to render without a display (screenshots.sh does).
 
 #include "frmmain.h"
 
 #include <tandro/identity.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -38,6 +41,16 @@ int main(int argc, char *argv[])
     window.findChild<QPushButton *>(QStringLiteral("cmdGo"))->click();
     saved = window.grab().save(folder.filePath(QStringLiteral("main-window-after-game.png")))
             && saved;
+
+    // The dialog is modal: picture it once it is up, then close it.
+    QTimer::singleShot(0, &window, [&] {
+        QWidget *about = QApplication::activeModalWidget();
+        saved = about && about->grab().save(folder.filePath(QStringLiteral("about-dialog.png")))
+                && saved;
+        if (about)
+            about->close();
+    });
+    window.findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
     if (!saved)
         std::fprintf(stderr, "%s: could not write the pictures into %s\n", argv[0], argv[1]);
     return saved ? 0 : 1;

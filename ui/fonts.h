@@ -3,14 +3,18 @@
 #include <QFont>
 
 // The windows ask for the classic Windows faces. Where a face is missing, the application maps it
-// to the closest free face that the set-up installs, chosen so that every caption still fits its
+// to the closest free face that the set-up installs, chosen so that every text still fits its
 // fixed box; the system's own font configuration is left alone.
 namespace Fonts {
 
 // Installs the application's face substitutions; calling it again changes nothing.
 void substituteMissingFaces();
 
-// "MS Sans Serif" 8.25 pt, the font of the main window and of everything on it.
+// face at points, in weight.
+QFont font(const QString &face, qreal points, QFont::Weight weight = QFont::Normal);
+
+// "MS Sans Serif" 8.25 pt: the font of both windows and of everything on them that has no font
+// of its own.
 QFont windowFont();
 
 } // namespace Fonts

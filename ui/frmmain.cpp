@@ -1,6 +1,7 @@
 #include "frmmain.h"
 
 #include "fonts.h"
+#include "frmabout.h"
 #include "names.h"
 #include "twips.h"
 
@@ -23,16 +24,8 @@ namespace {
 
 // Every control of the window in tab order, with its place in twips from the top-left corner of
 // the client area.
-struct Place
-{
-    const char *name;
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-constexpr Place Places[] = {
+// clang-format off
+constexpr Twips::Place Places[] = {
     { "lblYourName", 120, 240, 1455, 255 },
     { "txtYourName", 1680, 240, 2415, 285 },
     { "lblPartnerName", 120, 720, 1455, 255 },
@@ -54,6 +47,7 @@ constexpr Place Places[] = {
     { "lblEnemy", 1800, 3000, 855, 255 },
     { "cmdExit", 1440, 3360, 1095, 375 },
 };
+// clang-format on
 
 // The client area below the menu bar, in twips.
 constexpr int ClientWidth = 4290;
@@ -126,6 +120,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     connect(cmdClear, &QPushButton::clicked, this, [this] { runCommand(&frmMain::clearAll); });
     connect(cmdClearPartner, &QPushButton::clicked, this,
             [this] { runCommand(&frmMain::clearPartner); });
+    connect(mnuAbout, &QAction::triggered, this, [this] { runCommand(&frmMain::about); });
     connect(cmdExit, &QPushButton::clicked, this,
             [this] { runCommand(&frmMain::exitApplication); });
     // Go is the window's default button, but a main window passes Enter on to nobody: the name
@@ -182,16 +177,15 @@ void frmMain::createControls()
 
 void frmMain::placeControls()
 {
-    const int dpi = logicalDpiX();
     QWidget *client = centralWidget();
+    const int dpi = client->logicalDpiX();
     client->setFixedSize(Twips::toPixels(ClientWidth, dpi), Twips::toPixels(ClientHeight, dpi));
+    Twips::placeControls(client, Places);
 
+    // The places are listed in tab order.
     QWidget *previousInTabOrder = nullptr;
-    for (const Place &place : Places) {
+    for (const Twips::Place &place : Places) {
         auto *control = client->findChild<QWidget *>(QLatin1String(place.name));
-        Q_ASSERT(control);
-        control->setGeometry(
-                Twips::toPixels(place.left, place.top, place.width, place.height, dpi));
         if (control->focusPolicy() & Qt::TabFocus) {
             if (previousInTabOrder)
                 setTabOrder(previousInTabOrder, control);
@@ -247,6 +241,15 @@ void frmMain::clearPartner()
 void frmMain::exitApplication()
 {
     close();
+}
+
+void frmMain::about()
+{
+    // One dialog for the life of the window. It is modal to the whole application and returns
+    // once it has closed; parenting it here keeps it above this window and deletes it with it.
+    if (!m_about)
+        m_about = new frmAbout(this);
+    m_about->exec();
 }
 
 bool frmMain::CheckValidData()

@@ -11,6 +11,7 @@
 
 class QAction;
 class QEventLoop;
+class frmAbout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -50,6 +51,7 @@ private:
     void clearAll();
     void clearPartner();
     void exitApplication();
+    void about();
 
     // Runs command, or, while another command is still running (a game, or a message waiting
     // for OK), queues it to run after that one: commands never overlap.
@@ -80,4 +82,5 @@ private:
     QQueue<Command> m_waitingCommands;
     bool m_commandRunning = false;
     QEventLoop *m_pause = nullptr; // the wait under way, if any
+    frmAbout *m_about = nullptr; // made when first opened, then kept
 };

@@ -2,6 +2,10 @@
 
 #include <QRect>
 
+#include <span>
+
+class QWidget;
+
 // The windows are laid out in twips, 1440 to the inch, as measured on the screen's logical DPI:
 // 15 twips to a pixel at 96 DPI. Fonts are given in points on the same DPI, so geometry and text
 // scale together.
@@ -21,5 +25,18 @@ constexpr QRect toPixels(int left, int top, int width, int height, int dpi)
     return QRect(toPixels(left, dpi), toPixels(top, dpi), toPixels(width, dpi),
                  toPixels(height, dpi));
 }
+
+// Where a control stands, in twips from the top-left corner of its window's client area.
+struct Place
+{
+    const char *name; // the control's object name
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// Puts each control named in places, a child of client, in its place at client's logical DPI.
+void placeControls(QWidget *client, std::span<const Place> places);
 
 } // namespace Twips

@@ -1,0 +1,424 @@
+#include "frmabout.h"
+#include "frmmain.h"
+#include "windowtesting.h"
+
+#include <tandro/identity.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <functional>
+#include <memory>
+
+using namespace std::chrono_literals;
+
+// The ways a user closes the dialog.
+enum class Closing { ClickOK, EnterOnOK, Escape, FrameCloseButton };
+Q_DECLARE_METATYPE(Closing)
+
+class tst_frmAbout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void loadShowsTheApplicationsIdentity_data();
+    void loadShowsTheApplicationsIdentity();
+    void controlPlaces_data();
+    void controlPlaces();
+    void textsAndLooks();
+    void textsFitTheirBoxes();
+    void focusStartsOnOK();
+    void everyWayOfClosingLeavesTheMainWindowAsItWas_data();
+    void everyWayOfClosingLeavesTheMainWindowAsItWas();
+    void eachOpeningStartsFromTheStoredTexts();
+    void theMainWindowTakesNoInputWhileItIsOpen();
+    void altBOpensIt();
+
+private:
+    // Opens the dialog from the menu as a user would, runs whileOpen once it is up, closes it
+    // the given way, and returns once it has closed. Checks belong after it returns.
+    void openAbout(const std::function<void(frmAbout *)> &whileOpen,
+                   Closing closing = Closing::ClickOK, const std::function<void()> &open = {});
+    template <typename T = QWidget>
+    static T *child(QWidget *parent, const char *name)
+    {
+        T *found = parent->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+
+    std::unique_ptr<frmMain> m_window;
+    bool m_dialogSeen = false; // the dialog opened, active and modal
+    bool m_dialogStuck = false; // the dialog did not close the way the test closed it
+};
+
+void tst_frmAbout::initTestCase()
+{
+    dropOffscreenSizeHintWarnings();
+}
+
+void tst_frmAbout::init()
+{
+    QApplication::setApplicationName(QString::fromLatin1(Tandro::Identity::Title));
+    QApplication::setApplicationVersion(QString::fromLatin1(Tandro::Identity::Version));
+    m_window = std::make_unique<frmMain>();
+    m_window->setStrikePause(1ms);
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void tst_frmAbout::cleanup()
+{
+    QVERIFY(!m_dialogStuck);
+    m_window.reset();
+    QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
+}
+
+void tst_frmAbout::openAbout(const std::function<void(frmAbout *)> &whileOpen, Closing closing,
+                             const std::function<void()> &open)
+{
+    m_dialogSeen = false;
+    m_dialogStuck = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = m_window->findChild<frmAbout *>();
+        // A window manager activates a new dialog; offscreen, there is none to do it. (Waiting for
+        // the window to be active is not enough: Qt counts a dialog whose parent has the focus
+        // as active.)
+        if (!dialog)
+            return;
+        dialog->activateWindow();
+        if (!QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }))
+            return;
+        m_dialogSeen = QApplication::activeModalWidget() == dialog;
+        whileOpen(dialog);
+        switch (closing) {
+        case Closing::ClickOK:
+            QTest::mouseClick(child(dialog, "cmdOK"), Qt::LeftButton);
+            break;
+        case Closing::EnterOnOK:
+            QTest::keyClick(child(dialog, "cmdOK"), Qt::Key_Return);
+            break;
+        case Closing::Escape:
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            break;
+        case Closing::FrameCloseButton:
+            QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                    dialog->windowHandle());
+            break;
+        }
+    });
+    // Should the dialog stay open, close it and say so, so that the test fails instead of hanging.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, this, [this] {
+        auto *dialog = m_window->findChild<frmAbout *>();
+        if (dialog && dialog->isVisible()) {
+            m_dialogStuck = true;
+            dialog->reject();
+        }
+    });
+    watchdog.start(5s);
+    if (open)
+        open();
+    else
+        m_window->findChild<QAction *>("mnuAbout")->trigger();
+}
+
+void tst_frmAbout::loadShowsTheApplicationsIdentity_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("versionText");
+
+    QTest::newRow("this build") << Tandro::Identity::Title << Tandro::Identity::Version
+                                << "About Tandro"
+                                << "Version 2.1";
+    QTest::newRow("a minor number of two digits, no revision") << "Tandro"
+                                                               << "2.10.3"
+                                                               << "About Tandro"
+                                                               << "Version 2.10";
+    QTest::newRow("another title, minor number 0") << "Lovers"
+                                                   << "12.0.0.7"
+                                                   << "About Lovers"
+                                                   << "Version 12.0";
+}
+
+void tst_frmAbout::loadShowsTheApplicationsIdentity()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, version);
+    QFETCH(QString, caption);
+    QFETCH(QString, versionText);
+
+    QApplication::setApplicationName(title);
+    QApplication::setApplicationVersion(version);
+    QString shownCaption, shownTitle, shownVersion;
+    openAbout([&](frmAbout *dialog) {
+        shownCaption = dialog->windowTitle();
+        shownTitle = child<QLabel>(dialog, "lblTitle")->text();
+        shownVersion = child<QLabel>(dialog, "lblVersion")->text();
+    });
+    QVERIFY(m_dialogSeen);
+    QCOMPARE(shownCaption, caption);
+    QCOMPARE(shownTitle, title);
+    QCOMPARE(shownVersion, versionText);
+}
+
+void tst_frmAbout::controlPlaces_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("place"); // in pixels at 96 DPI, from the client area's corner
+
+    auto row = [](const char *name, QRect place) { QTest::newRow(name) << name << place; };
+    row("Text1", { 16, 184, 257, 41 });
+    row("picIcon", { 16, 24, 32, 32 });
+    row("cmdOK", { 283, 168, 84, 23 });
+    row("Label3", { 16, 168, 185, 17 });
+    row("Label1", { 16, 144, 257, 17 });
+    row("lblDescription", { 72, 64, 267, 46 });
+    row("lblTitle", { 70, 8, 259, 32 });
+    row("lblVersion", { 72, 40, 259, 23 });
+    row("lblDisclaimer", { 16, 128, 210, 15 });
+    row("Line1_1", { 8, 120, 371, 1 }); // grey, from x 8 to 379
+    row("Line1_0", { 8, 144, 370, 2 }); // white, two pixels wide
+}
+
+void tst_frmAbout::controlPlaces()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, place);
+
+    QRect shown;
+    QSize client;
+    openAbout([&](frmAbout *dialog) {
+        shown = child(dialog, qPrintable(name))->geometry();
+        client = dialog->size();
+    });
+    QVERIFY(m_dialogSeen);
+    QCOMPARE(shown, place);
+    QCOMPARE(client, QSize(382, 237));
+}
+
+void tst_frmAbout::textsAndLooks()
+{
+    QHash<QString, QString> texts;
+    QHash<QString, QFont> fonts;
+    QHash<QString, QColor> colours;
+    QImage picture;
+    QColor background;
+    Qt::WindowFlags flags;
+    QSize minimum, maximum;
+    openAbout([&](frmAbout *dialog) {
+        for (const char *name :
+             { "Label3", "Label1", "lblDescription", "lblTitle", "lblVersion", "lblDisclaimer" }) {
+            auto *label = child<QLabel>(dialog, name);
+            texts[name] = label->text();
+            fonts[name] = label->font();
+            colours[name] = label->palette().color(QPalette::WindowText);
+        }
+        texts["Text1"] = child<QPlainTextEdit>(dialog, "Text1")->toPlainText();
+        texts["cmdOK"] = child<QPushButton>(dialog, "cmdOK")->text();
+        picture = child<QLabel>(dialog, "picIcon")->pixmap().toImage();
+        background = dialog->palette().color(QPalette::Window);
+        flags = dialog->windowFlags();
+        minimum = dialog->minimumSize();
+        maximum = dialog->maximumSize();
+    });
+    QVERIFY(m_dialogSeen);
+
+    QCOMPARE(texts["Label3"], QStringLiteral("Contact Information:"));
+    QCOMPARE(texts["lblDisclaimer"],
+             QStringLiteral("Warning: Clicking on OK closes this Dialog !"));
+    QCOMPARE(texts["lblDescription"],
+             QStringLiteral("Enjoy this interesting Game - Tandro. Just fill in your name and your "
+                            "partners name and get the relationship that exists between you."));
+    QCOMPARE(texts["cmdOK"], QStringLiteral("OK"));
+    // The credit: one line of 51 characters. The contact: two lines, each ended by CR LF (the box
+    // shows each as a line break), 119 characters in all.
+    QCOMPARE(texts["Label1"].size(), 51);
+    QVERIFY(!texts["Label1"].contains(u'\n'));
+    const QString contact = texts["Text1"];
+    QCOMPARE(contact.count(u'\n'), 2);
+    QVERIFY(contact.endsWith(u'\n'));
+    QCOMPARE(QString(contact).replace(u'\n', QStringLiteral("\r\n")).size(), 119);
+
+    // The title in red, bold Comic Sans MS 18 pt; the version in bold MS Serif 12 pt; the
+    // description in Modern 8.25 pt: each mapped to the free face that the set-up installs.
+    QCOMPARE(fonts["lblTitle"].family(), QStringLiteral("Comic Sans MS"));
+    QCOMPARE(fonts["lblTitle"].pointSizeF(), 18.0);
+    QCOMPARE(fonts["lblTitle"].weight(), QFont::Bold);
+    QCOMPARE(QFontInfo(fonts["lblTitle"]).family(), QStringLiteral("Comic Neue"));
+    QVERIFY(QFontInfo(fonts["lblTitle"]).bold());
+    QCOMPARE(colours["lblTitle"], QColor(255, 0, 0));
+    QCOMPARE(fonts["lblVersion"].family(), QStringLiteral("MS Serif"));
+    QCOMPARE(fonts["lblVersion"].pointSizeF(), 12.0);
+    QCOMPARE(QFontInfo(fonts["lblVersion"]).family(), QStringLiteral("Liberation Serif"));
+    QVERIFY(QFontInfo(fonts["lblVersion"]).bold());
+    QCOMPARE(fonts["lblDescription"].family(), QStringLiteral("Modern"));
+    QCOMPARE(fonts["lblDescription"].pointSizeF(), 8.25);
+    QCOMPARE(QFontInfo(fonts["lblDescription"]).family(), QStringLiteral("Liberation Sans"));
+    QVERIFY(!QFontInfo(fonts["lblDescription"]).bold());
+    QCOMPARE(colours["lblDescription"], QColor(0, 0, 0));
+    QCOMPARE(colours["lblDisclaimer"], QColor(0, 0, 0));
+    for (const char *name : { "Label3", "Label1", "lblDisclaimer" })
+        QCOMPARE(QFontInfo(fonts[name]).family(), QStringLiteral("Carlito"));
+
+    QCOMPARE(background, QColor(255, 255, 255));
+    QCOMPARE(picture.size(), QSize(32, 32));
+    QCOMPARE(picture.pixel(16, 16), qRgb(255, 0, 0));
+    QCOMPARE(qAlpha(picture.pixel(0, 0)), 0);
+
+    // A fixed dialog frame: no resizing, no minimise or maximise button.
+    QCOMPARE(minimum, maximum);
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+}
+
+void tst_frmAbout::textsFitTheirBoxes()
+{
+    QStringList tooBig;
+    openAbout([&](frmAbout *dialog) {
+        for (QLabel *label : dialog->findChildren<QLabel *>()) {
+            if (label->text().isEmpty())
+                continue; // the picture
+            const QFontMetrics metrics(label->font());
+            const QRect room = label->contentsRect();
+            const QRect needed = label->wordWrap()
+                    ? metrics.boundingRect(room, Qt::TextWordWrap, label->text())
+                    : QRect(QPoint(), metrics.size(0, label->text()));
+            if (needed.width() > room.width() || needed.height() > room.height())
+                tooBig.append(label->objectName());
+        }
+    });
+    QVERIFY(m_dialogSeen);
+    QCOMPARE(tooBig, QStringList());
+}
+
+void tst_frmAbout::focusStartsOnOK()
+{
+    QStringList focus;
+    openAbout([&](frmAbout *dialog) {
+        focus << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        focus << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        focus << QApplication::focusWidget()->objectName();
+        focus << (dialog->isAncestorOf(QApplication::focusWidget()) ? "in the dialog" : "outside");
+    });
+    QVERIFY(m_dialogSeen);
+    // Tab goes round the two controls that take the focus.
+    QCOMPARE(focus, QStringList({ "cmdOK", "Text1", "cmdOK", "in the dialog" }));
+}
+
+void tst_frmAbout::everyWayOfClosingLeavesTheMainWindowAsItWas_data()
+{
+    QTest::addColumn<Closing>("closing");
+    QTest::newRow("a click on OK") << Closing::ClickOK;
+    QTest::newRow("Enter on OK") << Closing::EnterOnOK;
+    QTest::newRow("Esc") << Closing::Escape;
+    QTest::newRow("the frame's close button") << Closing::FrameCloseButton;
+}
+
+void tst_frmAbout::everyWayOfClosingLeavesTheMainWindowAsItWas()
+{
+    QFETCH(Closing, closing);
+
+    auto *yourName = m_window->findChild<QLineEdit *>("txtYourName");
+    auto *partnerName = m_window->findChild<QLineEdit *>("txtYourPartner");
+    yourName->setText("Ram");
+    partnerName->setText("Sita");
+    QTest::mouseClick(m_window->findChild<QPushButton *>("cmdGo"), Qt::LeftButton);
+    auto crosses = [this] {
+        QStringList shown;
+        for (QLabel *label : m_window->findChildren<QLabel *>()) {
+            if (label->text() == "X" && label->isVisible())
+                shown << label->objectName();
+        }
+        shown.sort();
+        return shown;
+    };
+    const QStringList crossesBefore = crosses();
+    QCOMPARE(crossesBefore.size(), 5);
+
+    bool visibleWhileOpen = false;
+    openAbout([&](frmAbout *dialog) { visibleWhileOpen = dialog->isVisible(); }, closing);
+    QVERIFY(m_dialogSeen);
+    QVERIFY(visibleWhileOpen);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr); // closed
+    QCOMPARE(yourName->text(), QStringLiteral("Ram"));
+    QCOMPARE(partnerName->text(), QStringLiteral("Sita"));
+    QCOMPARE(crosses(), crossesBefore);
+}
+
+void tst_frmAbout::eachOpeningStartsFromTheStoredTexts()
+{
+    QString stored, typed, reopened;
+    frmAbout *first = nullptr;
+    frmAbout *second = nullptr;
+    openAbout([&](frmAbout *dialog) {
+        first = dialog;
+        auto *contact = child<QPlainTextEdit>(dialog, "Text1");
+        stored = contact->toPlainText();
+        contact->setFocus();
+        QTest::keyClicks(contact, "typed by the user");
+        typed = contact->toPlainText();
+    });
+    QVERIFY(m_dialogSeen);
+    openAbout([&](frmAbout *dialog) {
+        second = dialog;
+        reopened = child<QPlainTextEdit>(dialog, "Text1")->toPlainText();
+    });
+    QVERIFY(m_dialogSeen);
+    QVERIFY(typed.contains("typed by the user"));
+    QCOMPARE(reopened, stored);
+    QCOMPARE(second, first); // one dialog for the life of the window
+}
+
+void tst_frmAbout::theMainWindowTakesNoInputWhileItIsOpen()
+{
+    auto *go = m_window->findChild<QPushButton *>("cmdGo");
+    auto *about = m_window->findChild<QAction *>("mnuAbout");
+    QSignalSpy goClicks(go, &QPushButton::clicked);
+    QSignalSpy aboutChosen(about, &QAction::triggered);
+    QWindow *mainWindow = m_window->windowHandle();
+    const QPoint goCentre = go->mapTo(m_window.get(), go->rect().center());
+    const QPoint menuItem = m_window->menuBar()->actionGeometry(about).center();
+
+    openAbout([&](frmAbout *) {
+        // A click on Go, a click on the menu and Alt+B, through the window system as a user's.
+        QTest::mouseClick(mainWindow, Qt::LeftButton, {}, goCentre);
+        QTest::mouseClick(mainWindow, Qt::LeftButton, {}, menuItem);
+        QTest::keyClick(mainWindow, Qt::Key_B, Qt::AltModifier);
+        QTest::qWait(200); // longer than an access key's delayed click
+    });
+    QVERIFY(m_dialogSeen);
+    QCOMPARE(goClicks.size(), 0);
+    QCOMPARE(aboutChosen.size(), 1); // the opening itself
+}
+
+void tst_frmAbout::altBOpensIt()
+{
+    openAbout([](frmAbout *) {}, Closing::Escape,
+              [this] { QTest::keyClick(m_window.get(), Qt::Key_B, Qt::AltModifier); });
+    QVERIFY(m_dialogSeen);
+}
+
+QTEST_MAIN(tst_frmAbout)
+#include "tst_frmabout.moc"
