@@ -10,9 +10,11 @@ cd "$(dirname "$0")"
 # Carlito, Comic Neue, and Liberation Serif and Sans.
 run_packages=(cmake ninja-build g++ qt6-base-dev
     fonts-crosextra-carlito fonts-comic-neue fonts-liberation2)
-# What the tests need besides: Qt's window-system interface to send input as a user does, and
-# Python to redraw the icon.
-test_packages=(qt6-base-private-dev python3)
+# What the tests need besides: Qt's window-system interface to send input as a user does, Python to
+# redraw the icon, the MinGW resource compiler for the Windows version record, and the desktops'
+# validators.
+test_packages=(qt6-base-private-dev python3
+    binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev desktop-file-utils appstream)
 
 install_missing() {
     local missing=() package
