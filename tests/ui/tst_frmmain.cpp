@@ -17,59 +17,6 @@
 
 using namespace std::chrono_literals;
 
-namespace {
-
-constexpr const char *CrossNames[] = { "lblH", "lblF", "lblL", "lblA", "lblM", "lblE" };
-
-// The main window with its pauses and beeps watched: at each pause it notes which crosses the
-// user sees, then waits as the real window does.
-class WatchedWindow : public frmMain
-{
-public:
-    int beeps = 0;
-    QList<QList<int>> crossesAtPauses;
-    // Runs inside each pause, while the game is waiting; given the number of the pause from 1.
-    std::function<void(int)> duringPause;
-
-    QList<int> visibleCrosses() const
-    {
-        QList<int> shown;
-        for (int slot = 1; slot <= Tandro::SlotCount; ++slot) {
-            if (findChild<QLabel *>(QLatin1String(CrossNames[slot - 1]))->isVisible())
-                shown.append(slot);
-        }
-        return shown;
-    }
-
-    // The slots in the order in which their crosses appeared, pause by pause.
-    QList<int> strikesSeen() const
-    {
-        QList<int> order;
-        for (const QList<int> &crosses : crossesAtPauses) {
-            for (const int slot : crosses) {
-                if (!order.contains(slot))
-                    order.append(slot);
-            }
-        }
-        return order;
-    }
-
-protected:
-    bool pause() override
-    {
-        crossesAtPauses.append(visibleCrosses());
-        if (duringPause) {
-            const int number = crossesAtPauses.size();
-            QTimer::singleShot(1ms, this, [this, number] { duringPause(number); });
-        }
-        return frmMain::pause();
-    }
-
-    void beep() override { ++beeps; }
-};
-
-} // namespace
-
 class tst_frmMain : public QObject
 {
     Q_OBJECT

@@ -2,6 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -48,4 +51,42 @@ void MessageBoxAnswerer::answer()
         ok->click();
     else
         box->close(); // the test will find the wrong buttons in seen
+}
+
+QList<int> WatchedWindow::visibleCrosses() const
+{
+    static const char *const crossNames[] = { "lblH", "lblF", "lblL", "lblA", "lblM", "lblE" };
+    QList<int> shown;
+    for (int slot = 1; slot <= Tandro::SlotCount; ++slot) {
+        if (findChild<QLabel *>(QLatin1String(crossNames[slot - 1]))->isVisible())
+            shown.append(slot);
+    }
+    return shown;
+}
+
+QList<int> WatchedWindow::strikesSeen() const
+{
+    QList<int> order;
+    for (const QList<int> &crosses : crossesAtPauses) {
+        for (const int slot : crosses) {
+            if (!order.contains(slot))
+                order.append(slot);
+        }
+    }
+    return order;
+}
+
+bool WatchedWindow::pause()
+{
+    crossesAtPauses.append(visibleCrosses());
+    if (duringPause) {
+        const int number = crossesAtPauses.size();
+        QTimer::singleShot(1ms, this, [this, number] { duringPause(number); });
+    }
+    return frmMain::pause();
+}
+
+void WatchedWindow::beep()
+{
+    ++beeps;
 }

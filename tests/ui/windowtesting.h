@@ -1,9 +1,13 @@
 #pragma once
 
+#include "frmmain.h"
+
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
 #include <QTimer>
+
+#include <functional>
 
 // The offscreen platform cannot hand a fixed window size on to a window manager and warns about it
 // for every fixed-size window. Drops exactly that warning; all other output goes on to the test
@@ -35,4 +39,24 @@ private:
     void answer();
 
     QTimer m_poll;
+};
+
+// The main window with its pauses and beeps watched: at each pause it notes which crosses the
+// user sees, then waits as the real window does.
+class WatchedWindow : public frmMain
+{
+public:
+    int beeps = 0;
+    // The slots whose crosses were visible at each pause, in order.
+    QList<QList<int>> crossesAtPauses;
+    // Runs inside each pause, while the game is waiting; given the number of the pause from 1.
+    std::function<void(int)> duringPause;
+
+    QList<int> visibleCrosses() const;
+    // The slots in the order in which their crosses appeared, over one game.
+    QList<int> strikesSeen() const;
+
+protected:
+    bool pause() override;
+    void beep() override;
 };
