@@ -181,6 +181,10 @@ void frmMain::placeControls()
     const int dpi = client->logicalDpiX();
     client->setFixedSize(Twips::toPixels(ClientWidth, dpi), Twips::toPixels(ClientHeight, dpi));
     Twips::placeControls(client, Places);
+    for (const BoardRow &row : BoardRows) {
+        for (const char *name : { row.cross, row.word })
+            m_board |= client->findChild<QWidget *>(QLatin1String(name))->geometry();
+    }
 
     // The places are listed in tab order.
     QWidget *previousInTabOrder = nullptr;
@@ -296,7 +300,9 @@ void frmMain::setCrossVisible(int slot, bool visible)
 
 void frmMain::refresh()
 {
-    repaint();
+    // Only the board changes during a game. The name boxes may hold names long enough (a million
+    // letters) that painting them takes half a second, so they are left out.
+    centralWidget()->repaint(m_board);
 }
 
 bool frmMain::pause()

@@ -77,6 +77,7 @@ private:
     QAction *mnuAbout = nullptr;
     // lblH, lblF, lblL, lblA, lblM and lblE: the crosses of slots 1 to 6.
     std::array<QLabel *, Tandro::SlotCount> m_crosses {};
+    QRect m_board; // the crosses and their words, in the client area
 
     std::chrono::milliseconds m_strikePause = StrikePause;
     QQueue<Command> m_waitingCommands;

@@ -1,0 +1,286 @@
+#include "frmabout.h"
+#include "windowtesting.h"
+
+#include <tandro/identity.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <memory>
+
+using namespace std::chrono_literals;
+
+// What users can throw at the window, through the window: names far too long, characters from
+// every corner of Unicode, pasted paragraphs, impatient clicking, and dialogs opened without end.
+class tst_HostileInput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void millionLetterNames();
+    void refusedCharacters_data();
+    void refusedCharacters();
+    void namesOfSpacesOnly();
+    void goPressedAgainAndAgainDuringAGame();
+    void aboutOpenedAndClosedHundredsOfTimes();
+    void aGameCostsLittleCpu();
+
+private:
+    QLineEdit *box(const char *name) const
+    {
+        return m_window->findChild<QLineEdit *>(QLatin1String(name));
+    }
+    // Pastes text into the named box, as a user does with Ctrl+V.
+    void paste(const char *boxName, const QString &text);
+    void clickGo()
+    {
+        QTest::mouseClick(m_window->findChild<QPushButton *>("cmdGo"), Qt::LeftButton);
+    }
+
+    std::unique_ptr<WatchedWindow> m_window;
+};
+
+void tst_HostileInput::initTestCase()
+{
+    dropOffscreenSizeHintWarnings();
+    QApplication::setApplicationName(QString::fromLatin1(Tandro::Identity::Title));
+    QApplication::setApplicationVersion(QString::fromLatin1(Tandro::Identity::Version));
+}
+
+void tst_HostileInput::init()
+{
+    m_window = std::make_unique<WatchedWindow>();
+    m_window->setStrikePause(1ms);
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void tst_HostileInput::cleanup()
+{
+    m_window.reset();
+    QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
+}
+
+void tst_HostileInput::paste(const char *boxName, const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    QLineEdit *target = box(boxName);
+    QTest::mouseClick(target, Qt::LeftButton);
+    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+}
+
+void tst_HostileInput::millionLetterNames()
+{
+    // 1,000,000 + 999,985 letters, none shared: 5 more than a multiple of 60, the game of 5.
+    const QString yourName = QString(500000, u'a') + QString(500000, u'A');
+    const QString partnerName(999985, u'b');
+    paste("txtYourName", yourName);
+    paste("txtYourPartner", partnerName);
+    QCOMPARE(box("txtYourName")->text(), yourName);
+    QCOMPARE(box("txtYourPartner")->text(), partnerName);
+
+    QElapsedTimer clock;
+    clock.start();
+    clickGo();
+    const qint64 go = clock.elapsed();
+    QCOMPARE(m_window->strikesSeen(), QList<int>({ 5, 4, 6, 2, 3 })); // "Hates" is left
+    QCOMPARE(m_window->beeps, 1);
+    // Prompt: the five pauses take 5 ms here, the rest is the work of the command.
+    QVERIFY2(go < 2000, qPrintable(QStringLiteral("Go took %1 ms").arg(go)));
+
+    QTest::mouseClick(m_window->findChild<QPushButton *>("cmdClear"), Qt::LeftButton);
+    QCOMPARE(box("txtYourName")->text(), QString());
+    QCOMPARE(m_window->visibleCrosses(), QList<int>());
+}
+
+void tst_HostileInput::refusedCharacters_data()
+{
+    QTest::addColumn<QString>("boxName");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+
+    const QList<std::pair<const char *, QString>> names = {
+        { "emoji", QString::fromUcs4(U"Ram\U0001F496") },
+        { "combining acute accent", QStringLiteral("Rame\u0301") },
+        { "right-to-left script", QStringLiteral("\u05E8\u05DD") },
+        { "right-to-left override", QStringLiteral("\u202ERam") },
+        { "zero-width space", QStringLiteral("Ra\u200Bm") },
+        { "zero-width joiner", QStringLiteral("Ra\u200Dm") },
+        { "NUL", QStringLiteral("Ra") + QChar(0) + QStringLiteral("m") },
+        { "tab", QStringLiteral("Ra\tm") },
+        { "bell and delete", QStringLiteral("Ra\am\x7f") },
+        { "pasted lines", QStringLiteral("Ram\nSita\n") },
+        { "pasted Windows lines", QStringLiteral("Ram\r\nSita") },
+        { "lone surrogate", QStringLiteral("Ram") + QChar(0xD800) },
+    };
+    for (const auto &[what, name] : names) {
+        QTest::addRow("%s in the user's name", what)
+                << "txtYourName" << name << "Note!: Please correct your Name";
+        QTest::addRow("%s in the partner's name", what)
+                << "txtYourPartner" << name << "Note!: Please correct your Partners Name";
+    }
+}
+
+void tst_HostileInput::refusedCharacters()
+{
+    QFETCH(QString, boxName);
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+
+    MessageBoxAnswerer boxes;
+    paste("txtYourName", "Ram");
+    paste("txtYourPartner", "Sita");
+    box(qPrintable(boxName))->clear();
+    paste(qPrintable(boxName), name);
+    // The box may not keep every character pasted; the check reads what it holds.
+    const QString held = box(qPrintable(boxName))->text();
+    QVERIFY2(held != QStringLiteral("Ram") && held != QStringLiteral("Sita") && !held.isEmpty(),
+             qPrintable(held));
+    clickGo();
+
+    QCOMPARE(boxes.texts(), QStringList { message });
+    QCOMPARE(box(qPrintable(boxName))->text(), held); // left as it was
+    QCOMPARE(m_window->crossesAtPauses.size(), 0);
+    QCOMPARE(m_window->beeps, 0);
+}
+
+void tst_HostileInput::namesOfSpacesOnly()
+{
+    MessageBoxAnswerer boxes;
+    paste("txtYourName", "     ");
+    paste("txtYourPartner", " ");
+    clickGo();
+
+    QCOMPARE(boxes.texts(), QStringList { "Error!!!: No Result for these Names" });
+    QCOMPARE(box("txtYourName")->text(), QString());
+    QCOMPARE(box("txtYourPartner")->text(), QString());
+    QCOMPARE(m_window->crossesAtPauses.size(), 0);
+}
+
+void tst_HostileInput::goPressedAgainAndAgainDuringAGame()
+{
+    // Three more clicks on Go while the first game plays, through the window system's queue as a
+    // user's clicks come, a second apart so that none pair up into a double click.
+    QWindow *window = m_window->windowHandle();
+    auto *go = m_window->findChild<QPushButton *>("cmdGo");
+    const QPointF at = go->mapTo(m_window.get(), go->rect().center());
+    m_window->duringPause = [&](int pause) {
+        if (pause != 1)
+            return;
+        ulong time = 100000;
+        for (int click = 0; click < 3; ++click) {
+            for (const QEvent::Type type :
+                 { QEvent::MouseButtonPress, QEvent::MouseButtonRelease }) {
+                QWindowSystemInterface::handleMouseEvent<
+                        QWindowSystemInterface::AsynchronousDelivery>(
+                        window, time, at, window->mapToGlobal(at),
+                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                        Qt::LeftButton, type);
+                time += 1000;
+            }
+        }
+    };
+    paste("txtYourName", "Ram");
+    paste("txtYourPartner", "Sita");
+    clickGo();
+
+    // Each click plays a whole game of its own, after the one before: never two at once.
+    QTRY_COMPARE(m_window->beeps, 4);
+    QCOMPARE(m_window->crossesAtPauses.size(), 4 * Tandro::StrikeCount);
+    for (int pause = 0; pause < m_window->crossesAtPauses.size(); ++pause)
+        QCOMPARE(m_window->crossesAtPauses.at(pause).size(), pause % Tandro::StrikeCount + 1);
+    QCOMPARE(m_window->visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 }));
+}
+
+// The pages of memory the process has in RAM.
+static qint64 residentPages()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    return statm.readAll().split(' ').value(1).toLongLong();
+}
+
+void tst_HostileInput::aboutOpenedAndClosedHundredsOfTimes()
+{
+    QAction *about = m_window->findChild<QAction *>("mnuAbout");
+    QTimer answer;
+    answer.setInterval(0);
+    connect(&answer, &QTimer::timeout, this, [this] {
+        auto *dialog = m_window->findChild<frmAbout *>();
+        if (dialog && dialog->isVisible())
+            dialog->findChild<QPushButton *>("cmdOK")->click();
+    });
+    answer.start();
+    int openings = 0;
+    auto openAndClose = [&](int times) {
+        for (int i = 0; i < times; ++i) {
+            about->trigger(); // returns once the dialog has closed
+            ++openings;
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    };
+
+    openAndClose(50); // let caches fill
+    auto *dialog = m_window->findChild<frmAbout *>();
+    QVERIFY(dialog);
+    const qsizetype objects = dialog->findChildren<QObject *>().size();
+    const qint64 pages = residentPages();
+    openAndClose(400);
+
+    QCOMPARE(openings, 450);
+    QCOMPARE(m_window->findChildren<frmAbout *>().size(), 1);
+    QCOMPARE(dialog->findChildren<QObject *>().size(), objects); // unloaded controls are gone
+    const qint64 grownKiB = (residentPages() - pages) * sysconf(_SC_PAGESIZE) / 1024;
+    qInfo("400 more openings changed the resident memory by %lld KiB (from %lld pages)", grownKiB,
+          pages);
+    QVERIFY2(grownKiB < 1024, qPrintable(QStringLiteral("grew by %1 KiB").arg(grownKiB)));
+}
+
+static double cpuSeconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+void tst_HostileInput::aGameCostsLittleCpu()
+{
+    // A whole game at the real pace: the pauses wait on a timer, not on the processor.
+    m_window->setStrikePause(frmMain::StrikePause);
+    paste("txtYourName", "Ram");
+    paste("txtYourPartner", "Sita");
+
+    QElapsedTimer wall;
+    const double cpuBefore = cpuSeconds();
+    wall.start();
+    clickGo();
+    const double wallSeconds = double(wall.elapsed()) / 1000;
+    const double cpu = cpuSeconds() - cpuBefore;
+
+    QCOMPARE(m_window->beeps, 1);
+    QVERIFY(wallSeconds >= 5 * 0.3);
+    qInfo("a game took %.3f s and %.3f s of processor time (%.1f%%)", wallSeconds, cpu,
+          100 * cpu / wallSeconds);
+    QVERIFY2(cpu < wallSeconds / 10,
+             qPrintable(QStringLiteral("%1 s of %2").arg(cpu).arg(wallSeconds)));
+}
+
+QTEST_MAIN(tst_HostileInput)
+#include "tst_hostileinput.moc"
