@@ -4,6 +4,10 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <array>
+#include <numeric>
+
 namespace Tandro {
 
 namespace {
@@ -27,18 +31,21 @@ QList<int> strikeOrder(qsizetype iNumber)
     if (iNumber < 1)
         return {};
 
-    QList<int> inPlay;
-    for (int slot = 1; slot <= SlotCount; ++slot)
-        inPlay.append(slot);
+    std::array<int, SlotCount> inPlay; // in slot order; the first `left` are still in play
+    std::iota(inPlay.begin(), inPlay.end(), 1);
+    qsizetype left = SlotCount;
 
     // Counting round the slots still in play, from the one at index start as number 1, reaches
     // number iNumber at index (start + iNumber - 1) modulo their count, however large iNumber is.
     // Removing the struck slot leaves its successor at the same index, where counting resumes.
     QList<int> struck;
+    struck.reserve(StrikeCount);
     qsizetype start = 0;
     while (struck.size() < StrikeCount) {
-        const qsizetype at = (start + (iNumber - 1) % inPlay.size()) % inPlay.size();
-        struck.append(inPlay.takeAt(at));
+        const qsizetype at = (start + (iNumber - 1) % left) % left;
+        struck.append(inPlay[at]);
+        std::move(inPlay.begin() + at + 1, inPlay.begin() + left, inPlay.begin() + at);
+        --left;
         start = at;
     }
     return struck;
