@@ -3,6 +3,7 @@
 #
 #   ./build.sh run    install what is missing, build, and launch the game
 #   ./build.sh test   install what is missing, build, and run every test
+#   ./build.sh bench  install what is missing, build optimised, and run the benchmarks
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -35,6 +36,9 @@ build() {
     cmake --build build
 }
 
+# What the benchmarks need besides.
+bench_packages=(libbenchmark-dev)
+
 case "${1:-}" in
 run)
     install_missing "${run_packages[@]}"
@@ -51,8 +55,14 @@ test)
     build
     ctest --test-dir build --output-on-failure
     ;;
+bench)
+    install_missing "${run_packages[@]}" "${test_packages[@]}" "${bench_packages[@]}"
+    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTANDRO_BENCHMARKS=ON
+    cmake --build build-bench --target tandro-bench
+    QT_QPA_PLATFORM=offscreen build-bench/bench/tandro-bench
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|bench" >&2
     exit 2
     ;;
 esac
