@@ -2,7 +2,8 @@
 # Sets up a Debian 12 machine for Tandro, builds it, and launches it or runs its tests.
 #
 #   ./build.sh run    install what is missing, build, and launch the game
-#   ./build.sh test   install what is missing, build, and run every test
+#   ./build.sh test   install what is missing, build, and run every test: as built for use, and
+#                     again with sanitizers and a run of the fuzzer
 #   ./build.sh bench  install what is missing, build optimised, and run the benchmarks
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -12,10 +13,11 @@ cd "$(dirname "$0")"
 run_packages=(cmake ninja-build g++ qt6-base-dev
     fonts-crosextra-carlito fonts-comic-neue fonts-liberation2)
 # What the tests need besides: Qt's window-system interface to send input as a user does, Python to
-# redraw the icon, the MinGW resource compiler for the Windows version record, and the desktops'
-# validators.
+# redraw the icon, the MinGW resource compiler for the Windows version record, the desktops'
+# validators, and clang with its sanitizer and fuzzer runtimes.
 test_packages=(qt6-base-private-dev python3
-    binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev desktop-file-utils appstream)
+    binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev desktop-file-utils appstream
+    clang libclang-rt-14-dev)
 
 install_missing() {
     local missing=() package
@@ -53,6 +55,13 @@ run)
 test)
     install_missing "${run_packages[@]}" "${test_packages[@]}"
     build
+    # The whole suite again, built by clang with AddressSanitizer and UndefinedBehaviorSanitizer,
+    # and a 60-second run of the fuzzer.
+    cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+        -DTANDRO_SANITIZE=ON -DTANDRO_FUZZ=ON -DTANDRO_FUZZ_SECONDS=60
+    cmake --build build-sanitize
+    ctest --test-dir build-sanitize --output-on-failure
+    # Last, the suite as it ships.
     ctest --test-dir build --output-on-failure
     ;;
 bench)

@@ -20,6 +20,16 @@
 
 using namespace std::chrono_literals;
 
+// AddressSanitizer holds freed memory back on purpose (to catch use after free), so that the
+// resident memory grows however well the program frees it; LeakSanitizer looks for leaks there.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool ResidentMemoryTellsLeaks = false;
+#elif defined(__has_feature)
+constexpr bool ResidentMemoryTellsLeaks = !__has_feature(address_sanitizer);
+#else
+constexpr bool ResidentMemoryTellsLeaks = true;
+#endif
+
 // What users can throw at the window, through the window: names far too long, characters from
 // every corner of Unicode, pasted paragraphs, impatient clicking, and dialogs opened without end.
 class tst_HostileInput : public QObject
@@ -247,9 +257,9 @@ void tst_HostileInput::aboutOpenedAndClosedHundredsOfTimes()
     QCOMPARE(m_window->findChildren<frmAbout *>().size(), 1);
     QCOMPARE(dialog->findChildren<QObject *>().size(), objects); // unloaded controls are gone
     const qint64 grownKiB = (residentPages() - pages) * sysconf(_SC_PAGESIZE) / 1024;
-    qInfo("400 more openings changed the resident memory by %lld KiB (from %lld pages)", grownKiB,
-          pages);
-    QVERIFY2(grownKiB < 1024, qPrintable(QStringLiteral("grew by %1 KiB").arg(grownKiB)));
+    qInfo("400 more openings changed the resident memory by %lld KiB", grownKiB);
+    if (ResidentMemoryTellsLeaks)
+        QVERIFY2(grownKiB < 1024, qPrintable(QStringLiteral("grew by %1 KiB").arg(grownKiB)));
 }
 
 static double cpuSeconds()
