@@ -33,7 +33,9 @@ public:
     void setStrikePause(std::chrono::milliseconds pause);
 
 protected:
-    // Closing the window during a game ends the game at once.
+    // Ends a game under way at its current pause. A close from the title bar is user input, which
+    // waits for the game to end like any other; a close from within, as when the session ends,
+    // does not wait.
     void closeEvent(QCloseEvent *event) override;
 
     // How the game shows itself on this window. Tests override these to watch a game.

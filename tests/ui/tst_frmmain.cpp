@@ -96,13 +96,9 @@ void tst_frmMain::startsClear()
     QCOMPARE(lineEdit("txtYourName")->text(), QString());
     QCOMPARE(lineEdit("txtYourPartner")->text(), QString());
     QCOMPARE(QApplication::focusWidget(), lineEdit("txtYourName"));
-    const QStringList words = { "Hates", "Friend", "Loves", "Admires", "Marriage", "Enemy" };
-    const char *wordLabels[] = { "lblHates",  "lblFriend",   "lblLove",
-                                 "lblAdmire", "lblMarriage", "lblEnemy" };
-    for (int row = 0; row < words.size(); ++row) {
-        const auto *word = m_window->findChild<QLabel *>(QLatin1String(wordLabels[row]));
-        QVERIFY(word->isVisible());
-        QCOMPARE(word->text(), words[row]);
+    for (QLabel *word : m_window->findChildren<QLabel *>()) {
+        if (word->text() != "X")
+            QVERIFY2(word->isVisible(), qPrintable(word->objectName())); // the words and captions
     }
 }
 
