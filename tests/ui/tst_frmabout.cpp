@@ -73,13 +73,10 @@ void tst_frmAbout::initTestCase()
 
 void tst_frmAbout::init()
 {
-    QApplication::setApplicationName(QString::fromLatin1(Tandro::Identity::Title));
-    QApplication::setApplicationVersion(QString::fromLatin1(Tandro::Identity::Version));
+    useApplicationIdentity();
     m_window = std::make_unique<frmMain>();
     m_window->setStrikePause(1ms);
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(showActive(m_window.get()));
 }
 
 void tst_frmAbout::cleanup()

@@ -1,8 +1,6 @@
 #include "frmmain.h"
 #include "windowtesting.h"
 
-#include <tandro/identity.h>
-
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -61,17 +59,14 @@ private:
 void tst_frmMain::initTestCase()
 {
     dropOffscreenSizeHintWarnings();
-    QApplication::setApplicationName(QString::fromLatin1(Tandro::Identity::Title));
-    QApplication::setApplicationVersion(QString::fromLatin1(Tandro::Identity::Version));
+    useApplicationIdentity();
 }
 
 void tst_frmMain::init()
 {
     m_window = std::make_unique<WatchedWindow>();
     m_window->setStrikePause(10ms);
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(showActive(m_window.get()));
 }
 
 void tst_frmMain::cleanup()

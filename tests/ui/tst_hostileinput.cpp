@@ -1,8 +1,6 @@
 #include "frmabout.h"
 #include "windowtesting.h"
 
-#include <tandro/identity.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -67,17 +65,14 @@ private:
 void tst_HostileInput::initTestCase()
 {
     dropOffscreenSizeHintWarnings();
-    QApplication::setApplicationName(QString::fromLatin1(Tandro::Identity::Title));
-    QApplication::setApplicationVersion(QString::fromLatin1(Tandro::Identity::Version));
+    useApplicationIdentity();
 }
 
 void tst_HostileInput::init()
 {
     m_window = std::make_unique<WatchedWindow>();
     m_window->setStrikePause(1ms);
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(showActive(m_window.get()));
 }
 
 void tst_HostileInput::cleanup()

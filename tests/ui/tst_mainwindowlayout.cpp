@@ -1,8 +1,6 @@
 #include "frmmain.h"
 #include "windowtesting.h"
 
-#include <tandro/identity.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QFontInfo>
@@ -77,16 +75,14 @@ const QStringList ButtonNames = { "cmdGo", "cmdClear", "cmdClearPartner", "cmdEx
 void tst_MainWindowLayout::initTestCase()
 {
     dropOffscreenSizeHintWarnings();
-    QApplication::setApplicationName(QString::fromLatin1(Tandro::Identity::Title));
+    useApplicationIdentity();
 }
 
 void tst_MainWindowLayout::init()
 {
     m_window = std::make_unique<frmMain>();
     m_window->setStrikePause(1ms);
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(showActive(m_window.get()));
 }
 
 void tst_MainWindowLayout::cleanup()

@@ -1,8 +1,11 @@
 #include "windowtesting.h"
 
+#include <tandro/identity.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QTest>
 
 using namespace std::chrono_literals;
 
@@ -19,6 +22,19 @@ void dropSizeHintWarning(QtMsgType type, const QMessageLogContext &context, cons
 }
 
 } // namespace
+
+void useApplicationIdentity()
+{
+    QApplication::setApplicationName(QString::fromLatin1(Tandro::Identity::Title));
+    QApplication::setApplicationVersion(QString::fromLatin1(Tandro::Identity::Version));
+}
+
+bool showActive(QWidget *window)
+{
+    window->show();
+    window->activateWindow(); // there is no window manager to do it offscreen
+    return QTest::qWaitForWindowActive(window);
+}
 
 void dropOffscreenSizeHintWarnings()
 {

@@ -9,6 +9,13 @@
 
 #include <functional>
 
+// Gives the application the identity that start-up gives it: its title and version.
+void useApplicationIdentity();
+
+// Shows window and makes it the active window, as a window manager would; false if it never
+// became active.
+[[nodiscard]] bool showActive(QWidget *window);
+
 // The offscreen platform cannot hand a fixed window size on to a window manager and warns about it
 // for every fixed-size window. Drops exactly that warning; all other output goes on to the test
 // log.
