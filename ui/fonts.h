@@ -7,7 +7,7 @@
 // fixed box; the system's own font configuration is left alone.
 namespace Fonts {
 
-// Installs the application's face substitutions; calling it again changes nothing.
+// Installs the application's face substitutions, once: each window calls it before it sets a font.
 void substituteMissingFaces();
 
 // face at points, in weight.
