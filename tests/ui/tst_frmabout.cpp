@@ -61,7 +61,7 @@ private:
         return found;
     }
 
-    std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<WatchedWindow> m_window;
     bool m_dialogSeen = false; // the dialog opened, active and modal
     bool m_dialogStuck = false; // the dialog did not close the way the test closed it
 };
@@ -74,7 +74,7 @@ void tst_frmAbout::initTestCase()
 void tst_frmAbout::init()
 {
     useApplicationIdentity();
-    m_window = std::make_unique<frmMain>();
+    m_window = std::make_unique<WatchedWindow>();
     m_window->setStrikePause(1ms);
     QVERIFY(showActive(m_window.get()));
 }
@@ -342,17 +342,7 @@ void tst_frmAbout::everyWayOfClosingLeavesTheMainWindowAsItWas()
     yourName->setText("Ram");
     partnerName->setText("Sita");
     QTest::mouseClick(m_window->findChild<QPushButton *>("cmdGo"), Qt::LeftButton);
-    auto crosses = [this] {
-        QStringList shown;
-        for (QLabel *label : m_window->findChildren<QLabel *>()) {
-            if (label->text() == "X" && label->isVisible())
-                shown << label->objectName();
-        }
-        shown.sort();
-        return shown;
-    };
-    const QStringList crossesBefore = crosses();
-    QCOMPARE(crossesBefore.size(), 5);
+    QCOMPARE(m_window->visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 }));
 
     bool visibleWhileOpen = false;
     openAbout([&](frmAbout *dialog) { visibleWhileOpen = dialog->isVisible(); }, closing);
@@ -361,7 +351,7 @@ void tst_frmAbout::everyWayOfClosingLeavesTheMainWindowAsItWas()
     QCOMPARE(QApplication::activeModalWidget(), nullptr); // closed
     QCOMPARE(yourName->text(), QStringLiteral("Ram"));
     QCOMPARE(partnerName->text(), QStringLiteral("Sita"));
-    QCOMPARE(crosses(), crossesBefore);
+    QCOMPARE(m_window->visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 }));
 }
 
 void tst_frmAbout::eachOpeningStartsFromTheStoredTexts()

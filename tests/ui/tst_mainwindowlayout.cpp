@@ -55,10 +55,9 @@ private:
             qFatal("no control %s", qPrintable(name));
         return found;
     }
-    QList<int> visibleCrosses() const;
     void playRamAndSita();
 
-    std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<WatchedWindow> m_window;
 };
 
 namespace {
@@ -80,7 +79,7 @@ void tst_MainWindowLayout::initTestCase()
 
 void tst_MainWindowLayout::init()
 {
-    m_window = std::make_unique<frmMain>();
+    m_window = std::make_unique<WatchedWindow>();
     m_window->setStrikePause(1ms);
     QVERIFY(showActive(m_window.get()));
 }
@@ -91,22 +90,12 @@ void tst_MainWindowLayout::cleanup()
     QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
 }
 
-QList<int> tst_MainWindowLayout::visibleCrosses() const
-{
-    QList<int> shown;
-    for (int slot = 1; slot <= CrossNames.size(); ++slot) {
-        if (control(CrossNames[slot - 1])->isVisible())
-            shown.append(slot);
-    }
-    return shown;
-}
-
 void tst_MainWindowLayout::playRamAndSita()
 {
     control<QLineEdit>("txtYourName")->setText("Ram");
     control<QLineEdit>("txtYourPartner")->setText("Sita");
     QTest::mouseClick(control("cmdGo"), Qt::LeftButton);
-    QCOMPARE(visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 }));
+    QCOMPARE(m_window->visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 }));
 }
 
 void tst_MainWindowLayout::controlPlaces_data()
@@ -364,7 +353,7 @@ void tst_MainWindowLayout::escapeDoesNothing()
         QTest::keyClick(control(name), Qt::Key_Escape);
     }
     QVERIFY(m_window->isVisible());
-    QCOMPARE(visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 }));
+    QCOMPARE(m_window->visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 }));
     QCOMPARE(control<QLineEdit>("txtYourName")->text(), QStringLiteral("Ram"));
     QCOMPARE(control<QLineEdit>("txtYourPartner")->text(), QStringLiteral("Sita"));
 }
@@ -456,7 +445,7 @@ void tst_MainWindowLayout::minimisedAndRestoredKeepsTheCrosses()
     QTRY_VERIFY(m_window->isMinimized());
     m_window->showNormal();
     QTRY_VERIFY(!m_window->isMinimized());
-    QCOMPARE(visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 }));
+    QCOMPARE(m_window->visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 }));
     QCOMPARE(control<QLineEdit>("txtYourName")->text(), QStringLiteral("Ram"));
 }
 
