@@ -18,6 +18,8 @@ run_packages=(cmake ninja-build g++ qt6-base-dev
 test_packages=(qt6-base-private-dev python3
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev desktop-file-utils appstream
     clang libclang-rt-14-dev)
+# What the benchmarks need besides.
+bench_packages=(libbenchmark-dev)
 
 install_missing() {
     local missing=() package
@@ -37,9 +39,6 @@ build() {
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build
 }
-
-# What the benchmarks need besides.
-bench_packages=(libbenchmark-dev)
 
 case "${1:-}" in
 run)

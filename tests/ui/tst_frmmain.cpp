@@ -10,7 +10,6 @@
 #include <QTest>
 #include <qpa/qwindowsysteminterface.h>
 
-#include <functional>
 #include <memory>
 
 using namespace std::chrono_literals;
