@@ -68,7 +68,7 @@ private:
 
 void tst_frmAbout::initTestCase()
 {
-    dropOffscreenSizeHintWarnings();
+    setUpWindowTests();
 }
 
 void tst_frmAbout::init()

@@ -57,7 +57,7 @@ private:
 
 void tst_frmMain::initTestCase()
 {
-    dropOffscreenSizeHintWarnings();
+    setUpWindowTests();
     useApplicationIdentity();
 }
 

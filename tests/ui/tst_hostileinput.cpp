@@ -64,7 +64,7 @@ private:
 
 void tst_HostileInput::initTestCase()
 {
-    dropOffscreenSizeHintWarnings();
+    setUpWindowTests();
     useApplicationIdentity();
 }
 

@@ -73,7 +73,7 @@ const QStringList ButtonNames = { "cmdGo", "cmdClear", "cmdClearPartner", "cmdEx
 
 void tst_MainWindowLayout::initTestCase()
 {
-    dropOffscreenSizeHintWarnings();
+    setUpWindowTests();
     useApplicationIdentity();
 }
 

@@ -21,6 +21,27 @@ void dropSizeHintWarning(QtMsgType type, const QMessageLogContext &context, cons
     testLogHandler(type, context, message);
 }
 
+class UnexpectedMessageBoxGuard : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *box = qobject_cast<QMessageBox *>(watched);
+        if (box && event->type() == QEvent::Show && !MessageBoxAnswerer::isAnswering()) {
+            QTest::qFail(qPrintable(QStringLiteral("a message box that the test did not expect "
+                                                   "opened: %1: %2")
+                                            .arg(box->windowTitle(), box->text())),
+                         __FILE__, __LINE__);
+            // Closed once its modal loop runs, which is what the test is stuck in.
+            QMetaObject::invokeMethod(box, &QDialog::reject, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 void useApplicationIdentity()
@@ -36,17 +57,32 @@ bool showActive(QWidget *window)
     return QTest::qWaitForWindowActive(window);
 }
 
-void dropOffscreenSizeHintWarnings()
+void setUpWindowTests()
 {
-    if (!testLogHandler)
-        testLogHandler = qInstallMessageHandler(dropSizeHintWarning);
+    if (testLogHandler)
+        return;
+    testLogHandler = qInstallMessageHandler(dropSizeHintWarning);
+    qApp->installEventFilter(new UnexpectedMessageBoxGuard(qApp));
 }
+
+int MessageBoxAnswerer::s_answerers = 0;
 
 MessageBoxAnswerer::MessageBoxAnswerer(QObject *parent) : QObject(parent)
 {
+    ++s_answerers;
     m_poll.setInterval(5);
     connect(&m_poll, &QTimer::timeout, this, &MessageBoxAnswerer::answer);
     m_poll.start();
+}
+
+MessageBoxAnswerer::~MessageBoxAnswerer()
+{
+    --s_answerers;
+}
+
+bool MessageBoxAnswerer::isAnswering()
+{
+    return s_answerers > 0;
 }
 
 QStringList MessageBoxAnswerer::texts() const

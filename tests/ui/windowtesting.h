@@ -16,10 +16,14 @@ void useApplicationIdentity();
 // became active.
 [[nodiscard]] bool showActive(QWidget *window);
 
-// The offscreen platform cannot hand a fixed window size on to a window manager and warns about it
-// for every fixed-size window. Drops exactly that warning; all other output goes on to the test
-// log.
-void dropOffscreenSizeHintWarnings();
+// The set-up that every window test shares, for its initTestCase():
+// - The offscreen platform cannot hand a fixed window size on to a window manager and warns about
+//   it for every fixed-size window. Drops exactly that warning; all other output goes on to the
+//   test log.
+// - A message box that opens while no MessageBoxAnswerer is there to answer it would wait for its
+//   OK until the test's time runs out. Such a box fails the test under way at once and is closed,
+//   so that the test runs on to its end.
+void setUpWindowTests();
 
 // Answers every message box that opens, pressing its OK button, and writes down what it showed.
 // Checks belong after the box has closed, in the test itself.
@@ -37,6 +41,10 @@ public:
     };
 
     explicit MessageBoxAnswerer(QObject *parent = nullptr);
+    ~MessageBoxAnswerer() override;
+
+    // Whether an answerer is there for the boxes that open now.
+    static bool isAnswering();
 
     QList<Seen> seen;
     // "title: prompt" of each box, in order.
@@ -46,6 +54,7 @@ private:
     void answer();
 
     QTimer m_poll;
+    static int s_answerers;
 };
 
 // The main window with its pauses and beeps watched: at each pause it notes which crosses the
