@@ -36,6 +36,9 @@ public:
     virtual bool pause() = 0;
     // Sounds the default beep once.
     virtual void beep() = 0;
+    // Says in words which slot (1 to 6) the game left standing, for a user who does not see the
+    // board: called once a game has ended, after the beep.
+    virtual void announceResult(int slot) = 0;
 
 protected:
     Board() = default;

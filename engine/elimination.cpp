@@ -51,6 +51,15 @@ QList<int> strikeOrder(qsizetype iNumber)
     return struck;
 }
 
+int slotLeft(const QList<int> &struck)
+{
+    for (int slot = 1; slot <= SlotCount; ++slot) {
+        if (!struck.contains(slot))
+            return slot;
+    }
+    return 0;
+}
+
 void ShowResult(Board &board, qsizetype iNumber)
 {
     const QList<int> struck = strikeOrder(iNumber);
@@ -63,6 +72,7 @@ void ShowResult(Board &board, qsizetype iNumber)
             return;
     }
     board.beep();
+    board.announceResult(slotLeft(struck));
 }
 
 void Clear_Crosses(Board &board)

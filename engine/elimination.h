@@ -22,9 +22,13 @@ QString relationshipWord(int slot);
 // The time taken does not depend on iNumber. Empty when iNumber is below 1.
 QList<int> strikeOrder(qsizetype iNumber);
 
+// The one slot of 1 to 6 that struck does not hold; 0 if it holds all six.
+int slotLeft(const QList<int> &struck);
+
 // Plays a game with step count iNumber on board: shows the cross of each slot struck, in order,
-// repaints the board and pauses after each, and beeps once after the fifth. Stops early, without
-// the beep, when a pause reports that the board has gone. A count below 1 does nothing.
+// repaints the board and pauses after each, beeps once after the fifth and then announces the slot
+// left standing. Stops early, without the beep or the announcement, when a pause reports that the
+// board has gone. A count below 1 does nothing.
 void ShowResult(Board &board, qsizetype iNumber);
 
 // Hides all six crosses, in slot order. Does not repaint.

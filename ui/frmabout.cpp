@@ -111,6 +111,9 @@ void frmAbout::load()
     lblVersion->setText(
             tr("Version %1.%2").arg(version.majorVersion()).arg(version.minorVersion()));
     lblTitle->setText(title);
+    // As a dialog opens, Orca reads its labels but for those of fewer than three words, which it
+    // takes for captions of controls. Said with the title, the version is read, and says whose.
+    lblVersion->setAccessibleName(tr("%1 %2").arg(title, lblVersion->text()));
 }
 
 void frmAbout::unload()

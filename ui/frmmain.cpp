@@ -1,7 +1,10 @@
 #include "frmmain.h"
 
+#include "accessibility.h"
+#include "announcer.h"
 #include "fonts.h"
 #include "frmabout.h"
+#include "namebox.h"
 #include "names.h"
 #include "twips.h"
 
@@ -11,14 +14,11 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTimer>
-
-#include <limits>
 
 namespace {
 
@@ -74,13 +74,11 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
     return label;
 }
 
-QLineEdit *makeNameBox(QWidget *parent, const char *name, const QString &toolTip)
+NameBox *makeNameBox(QWidget *parent, const char *name, const QString &toolTip)
 {
-    auto *box = new QLineEdit(parent);
+    auto *box = new NameBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setToolTip(toolTip);
-    // Names have no length limit (a line edit's own default is 32,767 characters).
-    box->setMaxLength(std::numeric_limits<int>::max());
     return box;
 }
 
@@ -167,12 +165,16 @@ void frmMain::createControls()
         cross->setPalette(crossColours);
         cross->setAlignment(Qt::AlignCenter);
         cross->hide();
+        // A screen reader hears a struck word as crossed out, from the word itself.
+        Accessibility::leaveOut(cross);
         m_crosses[slot - 1] = cross;
     }
     for (int slot = 1; slot <= Tandro::SlotCount; ++slot)
-        makeLabel(client, BoardRows[slot - 1].word, Tandro::relationshipWord(slot));
+        m_words[slot - 1] =
+                makeLabel(client, BoardRows[slot - 1].word, Tandro::relationshipWord(slot));
 
     cmdExit = makeButton(client, "cmdExit", tr("E&xit"), tr("Click here to exit the Application"));
+    m_announcer = new Announcer(client);
 }
 
 void frmMain::placeControls()
@@ -274,6 +276,7 @@ void frmMain::ShowResult(qsizetype iNumber)
 void frmMain::Clear_Crosses()
 {
     Tandro::Clear_Crosses(*this);
+    m_announcer->withdraw(); // the result of the game before holds no more
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
@@ -296,6 +299,9 @@ void frmMain::showMessage(Tandro::Message message)
 void frmMain::setCrossVisible(int slot, bool visible)
 {
     m_crosses.at(slot - 1)->setVisible(visible);
+    // Read word by word, the board says which words are crossed out.
+    m_words.at(slot - 1)->setAccessibleName(
+            visible ? tr("%1, crossed out").arg(Tandro::relationshipWord(slot)) : QString());
 }
 
 void frmMain::refresh()
@@ -320,4 +326,9 @@ bool frmMain::pause()
 void frmMain::beep()
 {
     QApplication::beep();
+}
+
+void frmMain::announceResult(int slot)
+{
+    m_announcer->announce(tr("The result is %1.").arg(Tandro::relationshipWord(slot)));
 }

@@ -9,11 +9,12 @@
 #include <array>
 #include <chrono>
 
+class Announcer;
 class QAction;
 class QEventLoop;
 class frmAbout;
 class QLabel;
-class QLineEdit;
+class NameBox;
 class QPushButton;
 
 // The main window and the whole game: two name boxes, four commands and the board of six words,
@@ -44,6 +45,7 @@ protected:
     void refresh() override;
     bool pause() override;
     void beep() override;
+    void announceResult(int slot) override;
 
 private:
     using Command = void (frmMain::*)();
@@ -69,9 +71,9 @@ private:
     void placeControls();
 
     QLabel *lblYourName = nullptr;
-    QLineEdit *txtYourName = nullptr;
+    NameBox *txtYourName = nullptr;
     QLabel *lblPartnerName = nullptr;
-    QLineEdit *txtYourPartner = nullptr;
+    NameBox *txtYourPartner = nullptr;
     QPushButton *cmdGo = nullptr;
     QPushButton *cmdClear = nullptr;
     QPushButton *cmdClearPartner = nullptr;
@@ -79,7 +81,10 @@ private:
     QAction *mnuAbout = nullptr;
     // lblH, lblF, lblL, lblA, lblM and lblE: the crosses of slots 1 to 6.
     std::array<QLabel *, Tandro::SlotCount> m_crosses {};
+    // lblHates, lblFriend, lblLove, lblAdmire, lblMarriage and lblEnemy: the words of slots 1 to 6.
+    std::array<QLabel *, Tandro::SlotCount> m_words {};
     QRect m_board; // the crosses and their words, in the client area
+    Announcer *m_announcer = nullptr; // tells a screen reader's user how a game ended
 
     std::chrono::milliseconds m_strikePause = StrikePause;
     QQueue<Command> m_waitingCommands;

@@ -60,7 +60,7 @@ void tst_Elimination::strikeOrder()
 
     const QList<int> order = Tandro::strikeOrder(count);
     QCOMPARE(order, struck);
-    QCOMPARE(Tandro::relationshipWord(slotLeft(order)), wordLeft);
+    QCOMPARE(Tandro::relationshipWord(Tandro::slotLeft(order)), wordLeft);
 }
 
 void tst_Elimination::strikeOrderMatchesLiteralCounting()

@@ -78,12 +78,3 @@ QList<int> strikeOrder(qsizetype iNumber)
 }
 
 } // namespace Literal
-
-int slotLeft(const QList<int> &struck)
-{
-    for (int slot = 1; slot <= Tandro::SlotCount; ++slot) {
-        if (!struck.contains(slot))
-            return slot;
-    }
-    return 0;
-}

@@ -16,6 +16,3 @@ qsizetype getNumber(QString &sYName, QString &sPName);
 QList<int> strikeOrder(qsizetype iNumber);
 
 } // namespace Literal
-
-// The one slot of 1 to 6 that struck does not hold; 0 if it holds all six.
-int slotLeft(const QList<int> &struck);

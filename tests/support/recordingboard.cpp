@@ -1,5 +1,7 @@
 #include "recordingboard.h"
 
+#include "elimination.h"
+
 namespace {
 
 QString nameOf(Tandro::Message message)
@@ -46,12 +48,17 @@ void RecordingBoard::beep()
     calls.append(QStringLiteral("beep"));
 }
 
+void RecordingBoard::announceResult(int slot)
+{
+    calls.append(QStringLiteral("announce %1").arg(slot));
+}
+
 QStringList callsOfGame(const QList<int> &struck)
 {
     QStringList calls;
     for (const int slot : struck)
         calls << QStringLiteral("show %1").arg(slot) << QStringLiteral("refresh")
               << QStringLiteral("pause");
-    calls << QStringLiteral("beep");
+    calls << QStringLiteral("beep") << QStringLiteral("announce %1").arg(Tandro::slotLeft(struck));
     return calls;
 }

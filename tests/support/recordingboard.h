@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // A board that shows nothing and writes down what the game asked of it, in order:
-// "message EmptyData", "show 5", "hide 1", "refresh", "pause", "beep".
+// "message EmptyData", "show 5", "hide 1", "refresh", "pause", "beep", "announce 1".
 class RecordingBoard : public Tandro::Board
 {
 public:
@@ -21,10 +21,12 @@ public:
     void refresh() override;
     bool pause() override;
     void beep() override;
+    void announceResult(int slot) override;
 
 private:
     int m_pauses = 0;
 };
 
-// The calls that a whole game striking slots in the given order makes, ending with the beep.
+// The calls that a whole game striking slots in the given order makes, ending with the beep and
+// the announcement of the slot left.
 QStringList callsOfGame(const QList<int> &struck);

@@ -4,6 +4,7 @@
 
 #include <tandro/identity.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFontInfo>
@@ -165,16 +166,20 @@ void tst_frmAbout::loadShowsTheApplicationsIdentity()
 
     QApplication::setApplicationName(title);
     QApplication::setApplicationVersion(version);
-    QString shownCaption, shownTitle, shownVersion;
+    QString shownCaption, shownTitle, shownVersion, versionRead;
     openAbout([&](frmAbout *dialog) {
         shownCaption = dialog->windowTitle();
         shownTitle = child<QLabel>(dialog, "lblTitle")->text();
         shownVersion = child<QLabel>(dialog, "lblVersion")->text();
+        versionRead = QAccessible::queryAccessibleInterface(child(dialog, "lblVersion"))
+                              ->text(QAccessible::Name);
     });
     QVERIFY(m_dialogSeen);
     QCOMPARE(shownCaption, caption);
     QCOMPARE(shownTitle, title);
     QCOMPARE(shownVersion, versionText);
+    // A screen reader reads the version with the title, as a sentence of three words or more.
+    QCOMPARE(versionRead, title + u' ' + versionText);
 }
 
 void tst_frmAbout::controlPlaces_data()

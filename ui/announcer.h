@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+// Tells a user of a screen reader, in a short sentence, what has just happened on a window,
+// without moving the focus. Nothing of it is seen: it takes no room, draws nothing and lets the
+// mouse through. It exists only for screen readers.
+//
+// Qt 6.8 has an API for this, QAccessibleAnnouncementEvent; Qt 6.4 has none. Until Tandro moves
+// to a newer Qt, the sentence is the accessible name of this object, whose accessible role is
+// Notification, and announcing it shows the object: Orca speaks a notification when it becomes
+// showing. The sentence stays there, for readers that walk the window, until it is withdrawn.
+class Announcer : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Announcer(QWidget *parent = nullptr);
+
+    // Says message now. A message equal to the last one is said again.
+    void announce(const QString &message);
+    // Takes the last message back, once it no longer holds.
+    void withdraw();
+};
