@@ -14,10 +14,12 @@ run_packages=(cmake ninja-build g++ qt6-base-dev
     fonts-crosextra-carlito fonts-comic-neue fonts-liberation2)
 # What the tests need besides: Qt's window-system interface to send input as a user does, Python to
 # redraw the icon, the MinGW resource compiler for the Windows version record, the desktops'
-# validators, and clang with its sanitizer and fuzzer runtimes.
+# validators, clang with its sanitizer and fuzzer runtimes, and the Orca screen reader with a
+# private X server, an accessibility bus and a way to type into it.
 test_packages=(qt6-base-private-dev python3
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev desktop-file-utils appstream
-    clang libclang-rt-14-dev)
+    clang libclang-rt-14-dev
+    orca xvfb xdotool at-spi2-core dbus-daemon)
 # What the benchmarks need besides.
 bench_packages=(libbenchmark-dev)
 

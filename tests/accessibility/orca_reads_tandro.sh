@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# Plays Tandro by keyboard under the Orca screen reader and checks what Orca says: the result of a
+# game of 'Ram' and 'Sita', the whole name when Shift+Tab goes back to a name box, and the title and
+# version when About opens.
+#
+#   orca_reads_tandro.sh TANDRO
+#
+# Runs in a private X server with its own D-Bus session and accessibility bus. No speech server or
+# sound card is needed: Orca, told to use no speech server, still logs each utterance.
+set -uo pipefail
+
+if [ "${1:-}" != --inside ]; then
+    tandro=$(realpath "${1:?usage: $0 TANDRO}")
+    for tool in orca Xvfb xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "TEST SKIPPED: $tool is not installed"
+            exit 0
+        fi
+    done
+    display=
+    for number in $(seq 70 130); do
+        [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] || { display=$number; break; }
+    done
+    Xvfb ":$display" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+    # (The session bus cannot raise its file limit in a container and says so: not our concern.)
+    DISPLAY=":$display" dbus-run-session -- "$0" --inside "$tandro" \
+        2> >(grep -v 'Failed to set fd limit' >&2)
+    status=$?
+    kill "$xvfb" 2>/dev/null
+    wait "$xvfb" 2>/dev/null
+    exit $status
+fi
+
+tandro=$2
+work=$(mktemp -d)
+log=$work/orca.log
+pids=()
+finish() {
+    kill "${pids[@]}" 2>/dev/null
+    rm -rf "$work"
+}
+trap finish EXIT
+
+export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 GSETTINGS_BACKEND=memory
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+pids+=($!)
+
+# Fresh settings: no speech server, no sound, no braille, and a log written line by line.
+mkdir "$work/settings"
+cat >"$work/settings/orca-customizations.py" <<'EOF'
+import orca.debug, orca.settings
+orca.settings.speechServerFactory = None
+orca.settings.speechFactoryModules = []
+orca.settings.enableSound = False
+orca.settings.enableBraille = False
+orca.debug.debugFile.reconfigure(line_buffering=True)
+EOF
+orca --debug-file="$log" -u "$work/settings" >"$work/orca.out" 2>&1 &
+pids+=($!)
+
+said() { # everything Orca said so far, one utterance a line
+    sed -nE "s/^[0-9:.]+ - SPEECH OUTPUT: '(.*)'( voice=[a-z]+)? *(\[?\{.*\}\]?|None)?$/\1/p" \
+        "$log" 2>/dev/null | sed -E 's/ +$//'
+}
+quiet() { # waits until Orca has said nothing new for a second, at most 15 s
+    local before=-1 now
+    for _ in $(seq 30); do
+        now=$(said | wc -l)
+        [ "$now" = "$before" ] && return
+        before=$now
+        sleep 0.5
+    done
+}
+for _ in $(seq 100); do said | grep -q 'Screen reader on' && break; sleep 0.2; done
+if ! said | grep -q 'Screen reader on'; then
+    echo "Orca did not start:"
+    cat "$work/orca.out"
+    exit 1
+fi
+
+"$tandro" >"$work/tandro.out" 2>&1 &
+pids+=($!)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tandro$' | head -1)
+if [ -z "$window" ]; then
+    echo "Tandro's window did not open:"
+    cat "$work/tandro.out"
+    exit 1
+fi
+xdotool windowfocus --sync "$window"
+quiet
+
+mark() { # the utterances from here on go under the heading $1
+    echo "== $1" >>"$work/marks"
+    said | wc -l >>"$work/marks"
+}
+mark game
+xdotool type --delay 100 Ram
+xdotool key Tab
+quiet
+xdotool type --delay 100 Sita
+xdotool key Return
+sleep 3 # the game takes 1.5 s
+quiet
+mark back
+xdotool key shift+Tab
+quiet
+mark about
+xdotool key alt+b
+quiet
+xdotool key Escape
+quiet
+
+mapfile -t utterances < <(said)
+from() { # the utterances after mark $1, up to the next
+    local start end
+    start=$(grep -A1 -x "== $1" "$work/marks" | tail -1)
+    end=$(grep -A3 -x "== $1" "$work/marks" | sed -n 4p)
+    printf '%s\n' "${utterances[@]:start:${end:-${#utterances[@]}}-start}"
+}
+failed=0
+expect() { # expect HEADING COUNT TEXT: TEXT is said COUNT times, exactly, after mark HEADING
+    local count
+    count=$(from "$1" | grep -c -F -x -- "$3")
+    if [ "$count" -ne "$2" ]; then
+        echo "FAIL: after '$1', Orca said '$3' $count times, not $2"
+        failed=1
+    fi
+}
+expect game 1 'notification The result is Hates.'
+expect back 1 'Ram selected.'
+about=$(from about | grep -F 'About Tandro dialog')
+case $about in
+*'Tandro Version 2.1'*'Enjoy this interesting Game'*) ;;
+*)
+    echo "FAIL: opening About, Orca said: $about"
+    failed=1
+    ;;
+esac
+echo "What Orca said:"
+for heading in game back about; do
+    echo "== $heading"
+    from "$heading" | sed 's/^/    /'
+done
+exit $failed
