@@ -1,15 +1,14 @@
 #include "frmmain.h"
-
-#include <tandro/identity.h>
+#include "startup.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(Tandro::Identity::Title));
-    QApplication::setApplicationVersion(QString::fromLatin1(Tandro::Identity::Version));
-    QApplication::setDesktopFileName(QString::fromLatin1(Tandro::Identity::DesktopFileName));
+    StartUp::setIdentity();
+    if (const std::optional<int> status = StartUp::answerCommandLine(argc, argv))
+        return *status;
+    const std::unique_ptr<QApplication> application = StartUp::makeApplication(argc, argv);
     frmMain window;
     window.show();
     return QApplication::exec();

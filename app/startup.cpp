@@ -1,0 +1,162 @@
+#include "startup.h"
+
+#include <tandro/identity.h>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("StartUp", text);
+}
+
+// The options that Qt's start-up takes out of the command line on Linux (QCoreApplication,
+// QGuiApplication with its X11 aliases, and QApplication), and whether each takes a value.
+struct QtOption
+{
+    const char *name;
+    bool takesValue;
+};
+
+constexpr QtOption QtOptions[] = {
+    { "qmljsdebugger", true }, { "platform", true },     { "platformpluginpath", true },
+    { "platformtheme", true }, { "plugin", true },       { "qwindowgeometry", true },
+    { "qwindowicon", true },   { "qwindowtitle", true }, { "reverse", false },
+    { "session", true },       { "testability", false }, { "display", true },
+    { "name", true },          { "nograb", false },      { "dograb", false },
+    { "visual", true },        { "geometry", true },     { "icon", true },
+    { "title", true },         { "style", true },        { "stylesheet", true },
+    { "widgetcount", false },  { "qdebug", false },      { "qdevel", false },
+};
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(qPrintable(text), stream);
+    std::fputc('\n', stream);
+}
+
+QString programName(char *argv[])
+{
+    return QFileInfo(QFile::decodeName(argv[0])).fileName();
+}
+
+// Qt's messages while the application connects to the window system, held until it is known
+// whether it could.
+struct HeldMessage
+{
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+QList<HeldMessage> heldMessages;
+QtMessageHandler passOn = nullptr;
+QString noDesktop;
+
+void holdWhileConnecting(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    // Qt gives up on a window system with a fatal message, and aborts once it is handled: say why
+    // in a sentence of our own, and end before it can.
+    if (type == QtFatalMsg) {
+        print(stderr, noDesktop);
+        std::fflush(stdout);
+        std::_Exit(EXIT_FAILURE);
+    }
+    heldMessages.append({ type, context.category, text });
+}
+
+} // namespace
+
+namespace StartUp {
+
+void setIdentity()
+{
+    QApplication::setApplicationName(QString::fromLatin1(Tandro::Identity::Title));
+    QApplication::setApplicationVersion(QString::fromLatin1(Tandro::Identity::Version));
+    QApplication::setDesktopFileName(QString::fromLatin1(Tandro::Identity::DesktopFileName));
+}
+
+std::optional<int> answerCommandLine(int argc, char *argv[])
+{
+    QCommandLineParser parser;
+    // Qt's options are words after one dash: -platform, not -p -l -a ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") },
+                                  tr("Shows this help and exits."));
+    const QCommandLineOption version({ QStringLiteral("v"), QStringLiteral("version") },
+                                     tr("Shows the version and exits."));
+    parser.addOptions({ help, version });
+    for (const QtOption &option : QtOptions) {
+        const QString name = QString::fromLatin1(option.name);
+        parser.addOption(option.takesValue ? QCommandLineOption(name, QString(), name)
+                                           : QCommandLineOption(name));
+    }
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QString program = programName(argv);
+    const auto usageError = [&](const QString &error) {
+        print(stderr, tr("%1: %2 (%1 --help tells what it takes.)").arg(program, error));
+        return 2;
+    };
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(
+                tr("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+
+    if (parser.isSet(help)) {
+        print(stdout,
+              tr("Usage: %1 [options]\n"
+                 "A game for two names. Type your own name and your partner's name and press Go:\n"
+                 "the letters that the two names share cancel each other, and the number of\n"
+                 "letters left over counts round six words, Hates, Friend, Loves, Admires,\n"
+                 "Marriage and Enemy, striking them out one by one until one is left: the\n"
+                 "relationship between the two names.\n"
+                 "\n"
+                 "Options:\n"
+                 "  -h, --help     %2\n"
+                 "  -v, --version  %3\n"
+                 "\n"
+                 "Qt's standard options work as well, such as -platform, -style and -reverse.")
+                      .arg(program, help.description(), version.description()));
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        print(stdout,
+              QStringLiteral("%1 %2").arg(QCoreApplication::applicationName(),
+                                          QCoreApplication::applicationVersion()));
+        return 0;
+    }
+    return std::nullopt;
+}
+
+std::unique_ptr<QApplication> makeApplication(int &argc, char *argv[])
+{
+    const QString display =
+            qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
+    noDesktop = display.isEmpty()
+            ? tr("%1: Tandro needs a graphical desktop to open its window, and this session has "
+                 "none (DISPLAY and WAYLAND_DISPLAY are unset).")
+                      .arg(programName(argv))
+            : tr("%1: Tandro needs a graphical desktop to open its window, and could not reach "
+                 "the one at %2.")
+                      .arg(programName(argv), display);
+    passOn = qInstallMessageHandler(holdWhileConnecting);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(passOn);
+    for (const HeldMessage &message : std::as_const(heldMessages)) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        passOn(message.type, context, message.text);
+    }
+    heldMessages.clear();
+    return application;
+}
+
+} // namespace StartUp

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+
+class QApplication;
+
+// What start-up does before the window opens.
+namespace StartUp {
+
+// Gives the application its identity, made from project(): its title, version and desktop entry.
+void setIdentity();
+
+// Answers --help and --version, and refuses options and arguments that neither Tandro nor Qt
+// takes, before any window system is reached, so that all of it works without a display. Qt's own
+// options (-platform, -style, -reverse, ...) are let through for Qt. Returns the exit status when
+// the program ends here: 0 after help or the version, 2 for a usage error, said on one line.
+std::optional<int> answerCommandLine(int argc, char *argv[]);
+
+// Makes the application, which connects to the desktop's window system and takes Qt's options out
+// of argc and argv. Where there is no window system to reach, says so in one sentence and ends the
+// program with status 1, instead of the abort (and core dump) that Qt ends it with; Qt's own
+// messages on the way there are dropped. Otherwise they are passed on once the application is made.
+std::unique_ptr<QApplication> makeApplication(int &argc, char *argv[]);
+
+} // namespace StartUp

@@ -1,0 +1,131 @@
+#include <tandro/identity.h>
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+// Runs the tandro executable, each case in a process of its own, as a user runs it from a terminal.
+class tst_CommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void answersAndRefusals_data();
+    void answersAndRefusals();
+    void qtsOwnOptionsStillWork_data();
+    void qtsOwnOptionsStillWork();
+};
+
+namespace {
+
+enum class Display { None, Unreachable, Offscreen };
+
+QProcessEnvironment environment(Display display)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE" })
+        environment.remove(QLatin1String(name));
+    if (display == Display::Unreachable)
+        environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":987"));
+    else if (display == Display::Offscreen)
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return environment;
+}
+
+} // namespace
+
+void tst_CommandLine::answersAndRefusals_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Display>("display");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("output"); // a pattern that the whole of standard output matches
+    QTest::addColumn<QString>("error"); // likewise, for standard error
+
+    const QString version = QStringLiteral("Tandro %1\n").arg(Tandro::Identity::Version);
+    const QString help = QStringLiteral(
+            "Usage: tandro \\[options\\]\n(.+\n)+\nOptions:\n"
+            "  -h, --help +Shows this help and exits.\n  -v, --version +Shows the version and "
+            "exits.\n"
+            "\nQt's standard options work as well, such as -platform, -style and -reverse.\n");
+    const QString noDesktop = QStringLiteral("tandro: Tandro needs a graphical desktop to open its "
+                                             "window, and this session has none [^\n]*\n");
+
+    QTest::newRow("--version, no display") << QStringList { "--version" } << Display::None << 0
+                                           << QRegularExpression::escape(version) << "";
+    QTest::newRow("-v") << QStringList { "-v" } << Display::None << 0
+                        << QRegularExpression::escape(version) << "";
+    QTest::newRow("--help, no display")
+            << QStringList { "--help" } << Display::None << 0 << help << "";
+    QTest::newRow("-h, with Qt's options")
+            << QStringList { "-style", "Fusion", "-h" } << Display::None << 0 << help << "";
+    QTest::newRow("no display") << QStringList {} << Display::None << 1 << "" << noDesktop;
+    QTest::newRow("a display that does not answer")
+            << QStringList {} << Display::Unreachable << 1 << ""
+            << "tandro: Tandro needs a graphical desktop to open its window, and could not reach "
+               "the one at :987.\n";
+    // Refused before any window can open: with a display there, the program ends at once.
+    QTest::newRow("unknown option")
+            << QStringList { "--frobnicate" } << Display::Offscreen << 2 << ""
+            << "tandro: Unknown option 'frobnicate'. [^\n]*--help[^\n]*\n";
+    QTest::newRow("unknown option, no display") << QStringList { "-x" } << Display::None << 2 << ""
+                                                << "tandro: Unknown option 'x'.[^\n]*\n";
+    QTest::newRow("an argument") << QStringList { "Ram" } << Display::Offscreen << 2 << ""
+                                 << "tandro: Unexpected argument 'Ram'.[^\n]*\n";
+    QTest::newRow("Qt's option without its value")
+            << QStringList { "-platform" } << Display::None << 2 << ""
+            << "tandro: Missing value after "
+               "'-platform'.[^\n]*\n";
+}
+
+void tst_CommandLine::answersAndRefusals()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Display, display);
+    QFETCH(int, status);
+    QFETCH(QString, output);
+    QFETCH(QString, error);
+
+    QProcess tandro;
+    tandro.setProcessEnvironment(environment(display));
+    tandro.start(QStringLiteral(TANDRO_EXECUTABLE), arguments);
+    QVERIFY(tandro.waitForFinished(10000));
+    QCOMPARE(tandro.exitStatus(), QProcess::NormalExit); // no abort, no core dump
+    QCOMPARE(tandro.exitCode(), status);
+    const QString shownOutput = QString::fromLocal8Bit(tandro.readAllStandardOutput());
+    const QString shownError = QString::fromLocal8Bit(tandro.readAllStandardError());
+    const QRegularExpression outputPattern(QRegularExpression::anchoredPattern(output));
+    const QRegularExpression errorPattern(QRegularExpression::anchoredPattern(error));
+    QVERIFY2(outputPattern.match(shownOutput).hasMatch(), qPrintable(shownOutput));
+    QVERIFY2(errorPattern.match(shownError).hasMatch(), qPrintable(shownError));
+}
+
+void tst_CommandLine::qtsOwnOptionsStillWork_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+
+    QTest::newRow("-platform offscreen, with no display")
+            << QStringList { "-platform", "offscreen" };
+    QTest::newRow("-style Fusion -reverse")
+            << QStringList { "-platform", "offscreen", "-style", "Fusion", "-reverse" };
+    QTest::newRow("-style=Fusion --qwindowgeometry")
+            << QStringList { "-platform", "offscreen", "-style=Fusion", "--qwindowgeometry",
+                             "300x300+10+10" };
+}
+
+void tst_CommandLine::qtsOwnOptionsStillWork()
+{
+    QFETCH(QStringList, arguments);
+
+    // The game opens its window and waits for its player: still running a moment later.
+    QProcess tandro;
+    tandro.setProcessEnvironment(environment(Display::None));
+    tandro.start(QStringLiteral(TANDRO_EXECUTABLE), arguments);
+    QVERIFY(tandro.waitForStarted());
+    QVERIFY2(!tandro.waitForFinished(1500), tandro.readAllStandardError().constData());
+    tandro.kill();
+    tandro.waitForFinished();
+}
+
+QTEST_GUILESS_MAIN(tst_CommandLine)
+#include "tst_commandline.moc"
