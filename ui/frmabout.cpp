@@ -1,10 +1,10 @@
 #include "frmabout.h"
 
 #include "fonts.h"
+#include "hearticon.h"
 #include "twips.h"
 
 #include <QCoreApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -77,7 +77,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     Fonts::substituteMissingFaces();
     setFont(Fonts::windowFont());
     setWindowTitle(tr("About Tandro"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/heart.ico")));
+    setWindowIcon(heartIcon());
     // A fixed dialog frame: no resizing, no minimise or maximise button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
@@ -143,7 +143,8 @@ void frmAbout::createControls()
     Text1->setTabChangesFocus(true); // a contact box has no use for a typed Tab
 
     auto *picIcon = makeLabel(m_form, "picIcon", QString());
-    picIcon->setPixmap(windowIcon().pixmap(QSize(32, 32)));
+    // 32 by 32 on the screen, from the picture made for the screen's pixels.
+    picIcon->setPixmap(windowIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
 
     cmdOK = new QPushButton(tr("OK"), m_form);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

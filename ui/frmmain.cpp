@@ -4,6 +4,7 @@
 #include "announcer.h"
 #include "fonts.h"
 #include "frmabout.h"
+#include "hearticon.h"
 #include "namebox.h"
 #include "names.h"
 #include "twips.h"
@@ -100,7 +101,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     Fonts::substituteMissingFaces();
     setFont(Fonts::windowFont());
     setWindowTitle(QCoreApplication::applicationName());
-    setWindowIcon(QIcon(QStringLiteral(":/icons/heart.ico")));
+    setWindowIcon(heartIcon());
     // A fixed size alone still lets the window manager offer to maximise: say which buttons the
     // frame has. The Windows hint gives the fixed single border there.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint

@@ -40,6 +40,7 @@ private slots:
     void controlPlaces_data();
     void controlPlaces();
     void textsAndLooks();
+    void pictureSuitsTheScreen();
     void textsFitTheirBoxes();
     void focusStartsOnOK();
     void everyWayOfClosingLeavesTheMainWindowAsItWas_data();
@@ -291,6 +292,33 @@ void tst_frmAbout::textsAndLooks()
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+}
+
+void tst_frmAbout::pictureSuitsTheScreen()
+{
+    // CTest runs this once more with QT_SCALE_FACTOR=2, as on a screen of twice the pixels.
+    const qreal expectedRatio = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+            : 1.0;
+    qreal ratio = 0;
+    QImage picture;
+    QSize box;
+    openAbout([&](frmAbout *dialog) {
+        ratio = dialog->devicePixelRatioF();
+        const auto *picIcon = child<QLabel>(dialog, "picIcon");
+        picture = picIcon->pixmap().toImage();
+        box = picIcon->size();
+    });
+    QCOMPARE(ratio, expectedRatio);
+    // The same box of 32 by 32, filled from the picture made for as many pixels as it covers.
+    const int pixels = qRound(32 * ratio);
+    QCOMPARE(box, QSize(32, 32));
+    QCOMPARE(picture.size(), QSize(pixels, pixels));
+    QCOMPARE(picture.devicePixelRatio(), ratio);
+    picture.setDevicePixelRatio(1);
+    QCOMPARE(picture.convertToFormat(QImage::Format_ARGB32),
+             QImage(QStringLiteral(":/icons/heart-%1.png").arg(pixels))
+                     .convertToFormat(QImage::Format_ARGB32));
 }
 
 void tst_frmAbout::textsFitTheirBoxes()

@@ -1,18 +1,23 @@
 #!/usr/bin/env python3
-"""Draws Tandro's heart icon and writes it as the files the program and the desktop use.
+"""Draws Tandro's heart icon and writes it as the files the program and the desktops use.
 
     make_heart.py [FOLDER]      (default: the folder of this script)
 
-writes heart.ico (16 colours, a 32 x 32 and a 16 x 16 image, each with its transparency mask)
-and heart-32.png and heart-16.png (the same pictures, for desktop icon themes).
+writes heart.ico (16 colours, a 32 x 32 and a 16 x 16 image, each with its transparency mask),
+heart-16.png and heart-32.png (the same pictures), heart-48.png, heart-64.png, heart-128.png and
+heart-256.png (the same heart at larger sizes, for screens of more pixels and software centres),
+and heart.svg (the same heart, scalable).
 
 The heart is pure red (255, 0, 0), filled solid: two round lobes meeting in a notch at the top
-centre, tapering to a point at the bottom centre. A one-pixel grey (128, 128, 128) shadow runs
-along its right and lower-right edge. In the 32 x 32 image the heart and its shadow fill the
-square but for a one-pixel transparent margin on every side. Only the standard library is used,
-and the output is the same byte for byte at every run.
+centre, tapering to a point at the bottom centre. A grey (128, 128, 128) shadow runs along its
+right and lower-right edge, one pixel wide in 32 pixels. In the 32 x 32 image the heart and its
+shadow fill the square but for a one-pixel transparent margin on every side; larger images keep
+those proportions, and the 16 x 16 one has no margin. Every picture is drawn from the one curve of
+inside_heart(). Only the standard library is used, and the output is the same byte for byte at
+every run.
 """
 
+import math
 import os
 import struct
 import sys
@@ -33,26 +38,81 @@ def inside_heart(x, y):
     return (x * x + y * y - 1) ** 3 - x * x * y ** 3 <= 0
 
 
-def heart(size, margin):
-    """Rows of palette indexes (TRANSPARENT for none) of a size x size heart with its shadow."""
-    span = size - 2 * margin - 1  # the heart itself; its shadow takes one pixel more
-    x_reach, y_top, y_bottom = 1.14, 1.24, -1.0
+# The part of the curve that the square shows: x from -X_REACH to X_REACH, y from Y_TOP down to
+# Y_BOTTOM.
+X_REACH, Y_TOP, Y_BOTTOM = 1.14, 1.24, -1.0
+
+
+def curve_point(x, y, margin, span):
+    """The curve's point (x, y) in the picture's coordinates, pixels from its top-left corner."""
+    return (margin + (x / X_REACH + 1) / 2 * span, margin + (Y_TOP - y) / (Y_TOP - Y_BOTTOM) * span)
+
+
+def heart(size, margin, shadow):
+    """Rows of palette indexes (TRANSPARENT for none) of a size x size heart with a shadow shadow
+    pixels wide."""
+    span = size - 2 * margin - shadow  # the heart itself; its shadow takes the rest
     red = set()
     for row in range(span):
         for column in range(span):
-            x = ((column + 0.5) / span * 2 - 1) * x_reach
-            y = y_top - (row + 0.5) / span * (y_top - y_bottom)
+            x = ((column + 0.5) / span * 2 - 1) * X_REACH
+            y = Y_TOP - (row + 0.5) / span * (Y_TOP - Y_BOTTOM)
             if inside_heart(x, y):
                 red.add((margin + column, margin + row))
-    # The shadow is the heart moved one pixel right and down, where the heart does not cover it,
-    # right of the heart's middle only (along the lower-left edge it would show as stray dots),
+    # The shadow is the heart moved right and down, pixel by pixel, where the heart does not cover
+    # it, right of the heart's middle only (along the lower-left edge it would show as stray dots),
     # closed up by the pixel just right of each row's end where the right edge steps outwards.
     middle = margin + (span - 1) // 2
-    grey = {(column + 1, row + 1) for (column, row) in red if column + 1 > middle}
-    grey |= {(column + 1, row) for (column, row) in red if column > middle}
+    grey = set()
+    for step in range(1, shadow + 1):
+        grey |= {(column + step, row + step) for (column, row) in red if column + step > middle}
+        grey |= {(column + step, row + step - 1) for (column, row) in red
+                 if column + step - 1 > middle}
     grey -= red
     return [[RED if (column, row) in red else GREY if (column, row) in grey else TRANSPARENT
              for column in range(size)] for row in range(size)]
+
+
+def outline(points):
+    """Points along the edge of the heart, as (x, y) on the curve, going once round it. Each lies
+    where a ray from the heart's middle leaves it for the last time."""
+    edge = []
+    for step in range(points):
+        angle = 2 * math.pi * step / points
+        dx, dy = math.cos(angle), math.sin(angle)
+        outside = 2.0  # beyond the square on every ray
+        inside = outside
+        while not inside_heart(inside * dx, inside * dy):
+            inside -= 1 / 64
+        for _ in range(40):
+            halfway = (inside + outside) / 2
+            if inside_heart(halfway * dx, halfway * dy):
+                inside = halfway
+            else:
+                outside = halfway
+        edge.append((inside * dx, inside * dy))
+    return edge
+
+
+def svg():
+    """The 32 x 32 picture as a scalable drawing: the heart's outline, filled, over its shadow."""
+    margin, span = 1, 30 - 1
+    path = 'M' + ' L'.join('%.3f %.3f' % curve_point(x, y, margin, span)
+                           for (x, y) in outline(720)) + ' Z'
+    middle = margin + span // 2 + 1  # the first column of the shadow, as in the 32 x 32 picture
+    return ('<?xml version="1.0" encoding="UTF-8"?>\n'
+            '<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink"'
+            ' width="32" height="32" viewBox="0 0 32 32">\n'
+            '  <defs>\n'
+            '    <path id="heart" d="%s"/>\n'
+            '    <clipPath id="right-half"><rect x="%d" y="0" width="%d" height="32"/></clipPath>\n'
+            '  </defs>\n'
+            '  <g clip-path="url(#right-half)" fill="#808080">\n'
+            '    <use xlink:href="#heart" x="1" y="1"/>\n'
+            '    <use xlink:href="#heart" x="1" y="0"/>\n'
+            '  </g>\n'
+            '  <use xlink:href="#heart" fill="#ff0000"/>\n'
+            '</svg>\n' % (path, middle, 32 - middle)).encode('ascii')
 
 
 def ico_image(pixels):
@@ -107,9 +167,11 @@ def png(pixels):
 
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
-    large, small = heart(32, margin=1), heart(16, margin=0)
+    large, small = heart(32, margin=1, shadow=1), heart(16, margin=0, shadow=1)
     outputs = {'heart.ico': ico([large, small]), 'heart-32.png': png(large),
-               'heart-16.png': png(small)}
+               'heart-16.png': png(small), 'heart.svg': svg()}
+    for size in (48, 64, 128, 256):
+        outputs['heart-%d.png' % size] = png(heart(size, margin=size // 32, shadow=size // 32))
     for name, content in outputs.items():
         with open(os.path.join(folder, name), 'wb') as file:
             file.write(content)
