@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Sets up a Debian 12 machine for Tandro, builds it, and launches it or runs its tests.
+# Sets up a Debian 12 machine for Tandro, builds it, and launches it, packages it or runs its tests.
 #
-#   ./build.sh run    install what is missing, build, and launch the game
-#   ./build.sh test   install what is missing, build, and run every test: as built for use, and
-#                     again with sanitizers and a run of the fuzzer
-#   ./build.sh bench  install what is missing, build optimised, and run the benchmarks
+#   ./build.sh run      install what is missing, build, and launch the game
+#   ./build.sh package  install what is missing, build as Debian builds its packages, and write
+#                       the package build-package/tandro_<version>_<architecture>.deb
+#   ./build.sh test     install what is missing, build, and run every test: with sanitizers and a
+#                       run of the fuzzer, and then as packaged, the package itself included
+#   ./build.sh bench    install what is missing, build optimised, and run the benchmarks
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -14,12 +16,16 @@ run_packages=(cmake ninja-build g++ qt6-base-dev
     fonts-crosextra-carlito fonts-comic-neue fonts-liberation2)
 # What the tests need besides: Qt's window-system interface to send input as a user does, Python to
 # redraw the icon, the MinGW resource compiler for the Windows version record, the desktops'
-# validators, clang with its sanitizer and fuzzer runtimes, and the Orca screen reader with a
-# private X server, an accessibility bus and a way to type into it.
+# validators, clang with its sanitizer and fuzzer runtimes, the Orca screen reader with a private X
+# server, an accessibility bus and a way to type into it, and Debian's package checker.
 test_packages=(qt6-base-private-dev python3
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev desktop-file-utils appstream
     clang libclang-rt-14-dev
-    orca xvfb xdotool at-spi2-core dbus-daemon)
+    orca xvfb xdotool at-spi2-core dbus-daemon
+    lintian)
+# What packaging needs besides: help2man for the manual page, and Debian's tools that find the
+# libraries the program needs and tell what a file is.
+package_packages=(help2man dpkg-dev file)
 # What the benchmarks need besides.
 bench_packages=(libbenchmark-dev)
 
@@ -42,6 +48,12 @@ build() {
     cmake --build build
 }
 
+# Builds as Debian builds its packages and makes the package with cpack, into build-package/.
+build_package() {
+    cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DTANDRO_DEBIAN_PACKAGE=ON
+    cmake --build build-package --target package
+}
+
 case "${1:-}" in
 run)
     install_missing "${run_packages[@]}"
@@ -53,17 +65,22 @@ run)
     fi
     exec build/app/tandro
     ;;
+package)
+    install_missing "${run_packages[@]}" "${package_packages[@]}"
+    build_package
+    echo "The package is $(ls build-package/tandro_*.deb)"
+    ;;
 test)
-    install_missing "${run_packages[@]}" "${test_packages[@]}"
-    build
-    # The whole suite again, built by clang with AddressSanitizer and UndefinedBehaviorSanitizer,
-    # and a 60-second run of the fuzzer.
+    install_missing "${run_packages[@]}" "${package_packages[@]}" "${test_packages[@]}"
+    # The whole suite, built by clang with AddressSanitizer and UndefinedBehaviorSanitizer, and a
+    # 60-second run of the fuzzer.
     cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
         -DTANDRO_SANITIZE=ON -DTANDRO_FUZZ=ON -DTANDRO_FUZZ_SECONDS=60
     cmake --build build-sanitize
     ctest --test-dir build-sanitize --output-on-failure
-    # Last, the suite as it ships.
-    ctest --test-dir build --output-on-failure
+    # Last, the suite as it ships, and the Debian package itself.
+    build_package
+    ctest --test-dir build-package --output-on-failure
     ;;
 bench)
     install_missing "${run_packages[@]}" "${test_packages[@]}" "${bench_packages[@]}"
@@ -72,7 +89,7 @@ bench)
     QT_QPA_PLATFORM=offscreen build-bench/bench/tandro-bench
     ;;
 *)
-    echo "usage: $0 run|test|bench" >&2
+    echo "usage: $0 run|package|test|bench" >&2
     exit 2
     ;;
 esac

@@ -1,7 +1,8 @@
 # Installs the build into a scratch prefix and checks that desktops find what they expect where
-# they look for it: the program, its launcher, its icon in two sizes and its software-centre
+# they look for it: the program, its launcher, its icon at every size and its software-centre
 # entry, validated by the desktop's own tools.
-#   cmake -DBUILD=<build folder> -DPREFIX=<scratch folder> -DAPP_ID=... -P desktop_install.cmake
+#   cmake -DBUILD=<build folder> -DPREFIX=<scratch folder> -DBINDIR=<bin> -DAPP_ID=...
+#       -P desktop_install.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}"
     RESULT_VARIABLE failed OUTPUT_QUIET)
@@ -11,14 +12,15 @@ endif()
 
 set(desktop_file "${PREFIX}/share/applications/${APP_ID}.desktop")
 set(metainfo_file "${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml")
-foreach(file "${PREFIX}/bin/tandro" "${desktop_file}" "${metainfo_file}")
+foreach(file "${PREFIX}/${BINDIR}/tandro" "${desktop_file}" "${metainfo_file}"
+        "${PREFIX}/share/icons/hicolor/scalable/apps/${APP_ID}.svg")
     if(NOT EXISTS "${file}")
         message(FATAL_ERROR "not installed: ${file}")
     endif()
 endforeach()
 
 # Each icon is a PNG of its folder's size: the width and height stand at bytes 16 to 23.
-foreach(size 16 32)
+foreach(size 16 32 48 64 128 256)
     set(icon "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png")
     if(NOT EXISTS "${icon}")
         message(FATAL_ERROR "not installed: ${icon}")
@@ -36,17 +38,20 @@ foreach(size 16 32)
 endforeach()
 
 file(READ "${desktop_file}" desktop)
-foreach(line "Exec=tandro" "Icon=${APP_ID}" "Name=Tandro")
+# The launcher names the program where it was installed.
+foreach(line "Exec=${PREFIX}/${BINDIR}/tandro" "Icon=${APP_ID}" "Name=Tandro")
     string(FIND "${desktop}" "${line}\n" at)
     if(at EQUAL -1)
         message(FATAL_ERROR "the launcher lacks ${line}")
     endif()
 endforeach()
 file(READ "${metainfo_file}" metainfo)
-string(FIND "${metainfo}" "<release version=\"2.1\"" at)
-if(at EQUAL -1)
-    message(FATAL_ERROR "the software-centre entry lacks release 2.1")
-endif()
+foreach(element "<release version=\"2.1\"" "<project_license>GPL-3.0-or-later</project_license>")
+    string(FIND "${metainfo}" "${element}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "the software-centre entry lacks ${element}")
+    endif()
+endforeach()
 
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 find_program(APPSTREAMCLI appstreamcli)
