@@ -47,13 +47,18 @@ QAccessibleInterface *containerInterface(const QString &className, QObject *obje
 
 namespace Accessibility {
 
+void installFactory(QAccessible::InterfaceFactory factory)
+{
+    static QList<QAccessible::InterfaceFactory> installed;
+    if (installed.contains(factory))
+        return;
+    installed.append(factory);
+    QAccessible::installFactory(factory);
+}
+
 void leaveOut(QWidget *decoration)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(containerInterface);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installFactory(containerInterface);
     decoration->setProperty(LeftOut, true);
 }
 

@@ -1,5 +1,7 @@
 #include "announcer.h"
 
+#include "accessibility.h"
+
 #include <QAccessibleWidget>
 
 namespace {
@@ -15,11 +17,7 @@ QAccessibleInterface *announcerInterface(const QString &className, QObject *obje
 
 Announcer::Announcer(QWidget *parent) : QWidget(parent)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(announcerInterface);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    Accessibility::installFactory(announcerInterface);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
     hide();

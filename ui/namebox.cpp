@@ -1,5 +1,7 @@
 #include "namebox.h"
 
+#include "accessibility.h"
+
 #include <QAccessibleWidget>
 #include <QTextLayout>
 
@@ -183,11 +185,7 @@ QAccessibleInterface *nameBoxInterface(const QString &className, QObject *object
 
 NameBox::NameBox(QWidget *parent) : QLineEdit(parent)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(nameBoxInterface);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    Accessibility::installFactory(nameBoxInterface);
     // Names have no length limit (a line edit's own default is 32,767 characters).
     setMaxLength(std::numeric_limits<int>::max());
 }

@@ -65,7 +65,6 @@ private:
     {
         return m_window->findChild<QPushButton *>(QLatin1String(name));
     }
-    void typeNames(const QString &yourName, const QString &partnerName);
     // The accessible names of the client area's children that are showing, in order: the window
     // as a screen reader walks it.
     QStringList reading() const;
@@ -101,15 +100,6 @@ void tst_Accessibility::cleanup()
 void tst_Accessibility::cleanupTestCase()
 {
     QAccessible::installUpdateHandler(nullptr);
-}
-
-void tst_Accessibility::typeNames(const QString &yourName, const QString &partnerName)
-{
-    for (auto [box, name] : { std::pair { lineEdit("txtYourName"), yourName },
-                              std::pair { lineEdit("txtYourPartner"), partnerName } }) {
-        QTest::mouseClick(box, Qt::LeftButton);
-        QTest::keyClicks(box, name);
-    }
 }
 
 QStringList tst_Accessibility::reading() const
@@ -156,7 +146,7 @@ void tst_Accessibility::theResultIsAnnouncedOnce()
     QFETCH(QString, partnerName);
     QFETCH(QString, announcement);
 
-    typeNames(yourName, partnerName);
+    m_window->typeNames(yourName, partnerName);
     QTest::keyClick(lineEdit("txtYourPartner"), Qt::Key_Return);
     QCOMPARE(m_window->beeps, 1);
 
@@ -216,7 +206,7 @@ void tst_Accessibility::theWindowReadsObjectByObject()
     };
     QCOMPARE(reading(), controls + unstruck);
 
-    typeNames("Ram", "Sita");
+    m_window->typeNames("Ram", "Sita");
     QTest::mouseClick(button("cmdGo"), Qt::LeftButton);
     if (!command.isEmpty()) {
         MessageBoxAnswerer boxes;
@@ -260,7 +250,7 @@ void tst_Accessibility::nameBoxesReadTheWholeName()
 {
     QFETCH(QString, name);
 
-    typeNames(name, QString());
+    m_window->typeNames(name, QString());
     QAccessibleInterface *box = QAccessible::queryAccessibleInterface(lineEdit("txtYourName"));
     QAccessibleTextInterface *text = box->textInterface();
     QVERIFY(text);
@@ -295,7 +285,7 @@ void tst_Accessibility::characterPlacesMatchTheNameBox()
     QFETCH(int, cursor);
 
     QLineEdit *box = lineEdit("txtYourName");
-    typeNames(name, QString());
+    m_window->typeNames(name, QString());
     QTest::mouseClick(box, Qt::LeftButton);
     box->setCursorPosition(cursor);
     QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(box)->textInterface();

@@ -49,7 +49,6 @@ private:
     {
         return m_window->findChild<QPushButton *>(QLatin1String(name));
     }
-    void typeNames(const QString &yourName, const QString &partnerName);
     void clickGo() { QTest::mouseClick(button("cmdGo"), Qt::LeftButton); }
 
     std::unique_ptr<WatchedWindow> m_window;
@@ -74,15 +73,6 @@ void tst_frmMain::cleanup()
     QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
 }
 
-void tst_frmMain::typeNames(const QString &yourName, const QString &partnerName)
-{
-    for (auto [box, name] : { std::pair { lineEdit("txtYourName"), yourName },
-                              std::pair { lineEdit("txtYourPartner"), partnerName } }) {
-        QTest::mouseClick(box, Qt::LeftButton);
-        QTest::keyClicks(box, name);
-    }
-}
-
 void tst_frmMain::startsClear()
 {
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Tandro"));
@@ -99,7 +89,7 @@ void tst_frmMain::startsClear()
 void tst_frmMain::ramAndSita()
 {
     MessageBoxAnswerer boxes;
-    typeNames("Ram", "Sita");
+    m_window->typeNames("Ram", "Sita");
     clickGo();
 
     QCOMPARE(m_window->strikesSeen(), QList<int>({ 5, 4, 6, 2, 3 }));
@@ -123,7 +113,7 @@ void tst_frmMain::enterInEitherNameBoxPressesGo()
 {
     QFETCH(QString, box);
 
-    typeNames("Anna", "Hanna"); // a step count of 1 leaves "Enemy"
+    m_window->typeNames("Anna", "Hanna"); // a step count of 1 leaves "Enemy"
     QTest::mouseClick(lineEdit(qPrintable(box)), Qt::LeftButton);
     QTest::keyClick(lineEdit(qPrintable(box)), Qt::Key_Return);
     QCOMPARE(m_window->strikesSeen(), QList<int>({ 1, 2, 3, 4, 5 }));
@@ -157,7 +147,7 @@ void tst_frmMain::namesThatAreRefused()
     QFETCH(QStringList, messages);
 
     MessageBoxAnswerer boxes;
-    typeNames(yourName, partnerName);
+    m_window->typeNames(yourName, partnerName);
     clickGo();
 
     QCOMPARE(boxes.texts(), messages);
@@ -175,7 +165,7 @@ void tst_frmMain::namesThatAreRefused()
 void tst_frmMain::namesWithNoResult()
 {
     MessageBoxAnswerer boxes;
-    typeNames("Anna", "anna");
+    m_window->typeNames("Anna", "anna");
     QTest::keyClick(lineEdit("txtYourPartner"), Qt::Key_Return);
 
     QCOMPARE(boxes.texts(), QStringList { "Error!!!: No Result for these Names" });
@@ -192,7 +182,7 @@ void tst_frmMain::namesWithNoResult()
 
 void tst_frmMain::goTwice()
 {
-    typeNames("Ram", "Sita");
+    m_window->typeNames("Ram", "Sita");
     clickGo();
     clickGo();
 
@@ -224,7 +214,7 @@ void tst_frmMain::clearCommandsAfterAGame()
     QFETCH(QString, yourNameAfter);
     QFETCH(QString, focusAfter);
 
-    typeNames("Ram", "Sita");
+    m_window->typeNames("Ram", "Sita");
     clickGo();
     QCOMPARE(m_window->visibleCrosses().size(), Tandro::StrikeCount);
 
@@ -271,7 +261,7 @@ void tst_frmMain::inputDuringAGameWaitsForItsEnd()
                     window, QEvent::KeyRelease, Qt::Key_Z, Qt::NoModifier, "z");
         }
     };
-    typeNames("Ram", "Sita");
+    m_window->typeNames("Ram", "Sita");
     QTest::keyClick(lineEdit("txtYourPartner"), Qt::Key_Return);
 
     QCOMPARE(m_window->beeps, 1);
@@ -288,7 +278,7 @@ void tst_frmMain::commandsDuringAGameRunAfterIt()
             button("cmdClearPartner")->click();
         }
     };
-    typeNames("Ram", "Sita");
+    m_window->typeNames("Ram", "Sita");
     clickGo();
 
     // Both games run whole, one after the other; Clear Partner waits for the second one.
@@ -310,7 +300,7 @@ void tst_frmMain::closingFromTheTitleBarDuringAGame()
             QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::AsynchronousDelivery>(
                     m_window->windowHandle());
     };
-    typeNames("Ram", "Sita");
+    m_window->typeNames("Ram", "Sita");
     QTimer::singleShot(0, this, [this] { clickGo(); });
     QTimer::singleShot(10s, qApp, [] { QCoreApplication::exit(1); }); // should it hang
 
@@ -325,7 +315,7 @@ void tst_frmMain::closingFromWithinDuringAGame()
     // Closing that does not wait for input, as when the session ends, stops the game at once.
     m_window->setStrikePause(1s);
     m_window->duringPause = [](int) { QApplication::closeAllWindows(); };
-    typeNames("Ram", "Sita");
+    m_window->typeNames("Ram", "Sita");
 
     QElapsedTimer clock;
     clock.start();

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -103,6 +104,16 @@ void MessageBoxAnswerer::answer()
         ok->click();
     else
         box->close(); // the test will find the wrong buttons in seen
+}
+
+void WatchedWindow::typeNames(const QString &yourName, const QString &partnerName)
+{
+    for (auto [box, name] :
+         { std::pair { "txtYourName", yourName }, std::pair { "txtYourPartner", partnerName } }) {
+        auto *nameBox = findChild<QLineEdit *>(QLatin1String(box));
+        QTest::mouseClick(nameBox, Qt::LeftButton);
+        QTest::keyClicks(nameBox, name);
+    }
 }
 
 QList<int> WatchedWindow::visibleCrosses() const

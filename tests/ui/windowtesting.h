@@ -68,6 +68,9 @@ public:
     // Runs inside each pause, while the game is waiting; given the number of the pause from 1.
     std::function<void(int)> duringPause;
 
+    // Types the names into the two name boxes as a user does: a click into each box, then the
+    // letters.
+    void typeNames(const QString &yourName, const QString &partnerName);
     QList<int> visibleCrosses() const;
     // The slots in the order in which their crosses appeared, over one game.
     QList<int> strikesSeen() const;
