@@ -21,7 +21,7 @@ run_packages=(cmake ninja-build g++ qt6-base-dev
 test_packages=(qt6-base-private-dev python3
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev desktop-file-utils appstream
     clang libclang-rt-14-dev
-    orca xvfb xdotool at-spi2-core dbus-daemon
+    orca xvfb xdotool at-spi2-core dbus-daemon procps
     lintian)
 # What packaging needs besides: help2man for the manual page, and Debian's tools that find the
 # libraries the program needs and tell what a file is.
