@@ -1,11 +1,13 @@
 #include "frmmain.h"
 #include "startup.h"
 
+#include <tandro/identity.h>
+
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    StartUp::setIdentity();
+    Tandro::Identity::apply();
     if (const std::optional<int> status = StartUp::answerCommandLine(argc, argv))
         return *status;
     const std::unique_ptr<QApplication> application = StartUp::makeApplication(argc, argv);

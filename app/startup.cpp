@@ -1,7 +1,5 @@
 #include "startup.h"
 
-#include <tandro/identity.h>
-
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -74,13 +72,6 @@ void holdWhileConnecting(QtMsgType type, const QMessageLogContext &context, cons
 
 namespace StartUp {
 
-void setIdentity()
-{
-    QApplication::setApplicationName(QString::fromLatin1(Tandro::Identity::Title));
-    QApplication::setApplicationVersion(QString::fromLatin1(Tandro::Identity::Version));
-    QApplication::setDesktopFileName(QString::fromLatin1(Tandro::Identity::DesktopFileName));
-}
-
 std::optional<int> answerCommandLine(int argc, char *argv[])
 {
     QCommandLineParser parser;
@@ -141,13 +132,14 @@ std::unique_ptr<QApplication> makeApplication(int &argc, char *argv[])
 {
     const QString display =
             qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
+    const QString program = programName(argv);
     noDesktop = display.isEmpty()
             ? tr("%1: Tandro needs a graphical desktop to open its window, and this session has "
                  "none (DISPLAY and WAYLAND_DISPLAY are unset).")
-                      .arg(programName(argv))
+                      .arg(program)
             : tr("%1: Tandro needs a graphical desktop to open its window, and could not reach "
                  "the one at %2.")
-                      .arg(programName(argv), display);
+                      .arg(program, display);
     passOn = qInstallMessageHandler(holdWhileConnecting);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(passOn);

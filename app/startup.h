@@ -8,9 +8,6 @@ class QApplication;
 // What start-up does before the window opens.
 namespace StartUp {
 
-// Gives the application its identity, made from project(): its title, version and desktop entry.
-void setIdentity();
-
 // Answers --help and --version, and refuses options and arguments that neither Tandro nor Qt
 // takes, before any window system is reached, so that all of it works without a display. Qt's own
 // options (-platform, -style, -reverse, ...) are let through for Qt. Returns the exit status when

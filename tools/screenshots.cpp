@@ -26,8 +26,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
         return 2;
     }
-    QApplication::setApplicationName(QString::fromLatin1(Tandro::Identity::Title));
-    QApplication::setApplicationVersion(QString::fromLatin1(Tandro::Identity::Version));
+    Tandro::Identity::apply();
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
     frmMain window;

@@ -1,5 +1,7 @@
 #include "windowtesting.h"
 
+#include <tandro/identity.h>
+
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
@@ -75,7 +77,7 @@ private:
 void tst_Accessibility::initTestCase()
 {
     setUpWindowTests();
-    useApplicationIdentity();
+    Tandro::Identity::apply();
     // As a screen reader connecting does, before any window is made.
     QAccessible::installUpdateHandler(recordEvent);
     // The offscreen platform has no bridge to a screen reader that would switch accessibility on.

@@ -75,7 +75,7 @@ void tst_frmAbout::initTestCase()
 
 void tst_frmAbout::init()
 {
-    useApplicationIdentity();
+    Tandro::Identity::apply();
     m_window = std::make_unique<WatchedWindow>();
     m_window->setStrikePause(1ms);
     QVERIFY(showActive(m_window.get()));

@@ -1,6 +1,8 @@
 #include "frmmain.h"
 #include "windowtesting.h"
 
+#include <tandro/identity.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -57,7 +59,7 @@ private:
 void tst_frmMain::initTestCase()
 {
     setUpWindowTests();
-    useApplicationIdentity();
+    Tandro::Identity::apply();
 }
 
 void tst_frmMain::init()

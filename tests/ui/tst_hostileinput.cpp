@@ -1,6 +1,8 @@
 #include "frmabout.h"
 #include "windowtesting.h"
 
+#include <tandro/identity.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -65,7 +67,7 @@ private:
 void tst_HostileInput::initTestCase()
 {
     setUpWindowTests();
-    useApplicationIdentity();
+    Tandro::Identity::apply();
 }
 
 void tst_HostileInput::init()

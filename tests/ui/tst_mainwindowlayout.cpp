@@ -1,6 +1,8 @@
 #include "frmmain.h"
 #include "windowtesting.h"
 
+#include <tandro/identity.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QFontInfo>
@@ -74,7 +76,7 @@ const QStringList ButtonNames = { "cmdGo", "cmdClear", "cmdClearPartner", "cmdEx
 void tst_MainWindowLayout::initTestCase()
 {
     setUpWindowTests();
-    useApplicationIdentity();
+    Tandro::Identity::apply();
 }
 
 void tst_MainWindowLayout::init()

@@ -1,5 +1,7 @@
 #include "windowtesting.h"
 
+#include <tandro/identity.h>
+
 #include <QPushButton>
 #include <QTest>
 
@@ -13,7 +15,7 @@ private slots:
     void initTestCase()
     {
         setUpWindowTests();
-        useApplicationIdentity();
+        Tandro::Identity::apply();
     }
 
     void goWithNoNames()

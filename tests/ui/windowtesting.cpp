@@ -1,7 +1,5 @@
 #include "windowtesting.h"
 
-#include <tandro/identity.h>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -44,12 +42,6 @@ protected:
 };
 
 } // namespace
-
-void useApplicationIdentity()
-{
-    QApplication::setApplicationName(QString::fromLatin1(Tandro::Identity::Title));
-    QApplication::setApplicationVersion(QString::fromLatin1(Tandro::Identity::Version));
-}
 
 bool showActive(QWidget *window)
 {

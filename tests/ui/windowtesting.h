@@ -9,9 +9,6 @@
 
 #include <functional>
 
-// Gives the application the identity that start-up gives it: its title and version.
-void useApplicationIdentity();
-
 // Shows window and makes it the active window, as a window manager would; false if it never
 // became active.
 [[nodiscard]] bool showActive(QWidget *window);
