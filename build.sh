@@ -43,14 +43,17 @@ install_missing() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
 }
 
+# The game alone, without its tests.
 build() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
     cmake --build build
 }
 
-# Builds as Debian builds its packages and makes the package with cpack, into build-package/.
+# Builds as Debian builds its packages and makes the package with cpack, into build-package/; with
+# the tests when given ON.
 build_package() {
-    cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DTANDRO_DEBIAN_PACKAGE=ON
+    cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DTANDRO_DEBIAN_PACKAGE=ON \
+        -DBUILD_TESTING="${1:-OFF}"
     cmake --build build-package --target package
 }
 
@@ -79,12 +82,13 @@ test)
     cmake --build build-sanitize
     ctest --test-dir build-sanitize --output-on-failure
     # Last, the suite as it ships, and the Debian package itself.
-    build_package
+    build_package ON
     ctest --test-dir build-package --output-on-failure
     ;;
 bench)
-    install_missing "${run_packages[@]}" "${test_packages[@]}" "${bench_packages[@]}"
-    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTANDRO_BENCHMARKS=ON
+    install_missing "${run_packages[@]}" "${bench_packages[@]}"
+    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+        -DTANDRO_BENCHMARKS=ON
     cmake --build build-bench --target tandro-bench
     QT_QPA_PLATFORM=offscreen build-bench/bench/tandro-bench
     ;;
