@@ -23,9 +23,9 @@ test_packages=(qt6-base-private-dev python3
     clang libclang-rt-14-dev
     orca xvfb xdotool at-spi2-core dbus-daemon procps
     lintian)
-# What packaging needs besides: help2man for the manual page, and Debian's tools that find the
-# libraries the program needs and tell what a file is.
-package_packages=(help2man dpkg-dev file)
+# What packaging needs besides: help2man for the manual page, Debian's tools that find the
+# libraries the program needs and tell what a file is, and git, whose last commit dates the package.
+package_packages=(help2man dpkg-dev file git)
 # What the benchmarks need besides.
 bench_packages=(libbenchmark-dev)
 
