@@ -5,7 +5,10 @@
 //    in capitals);
 //  - the strike order for step counts from 1 to 2,147,483,647;
 //  - building and first painting the main window, against a bare widget of the same size with
-//    the same number of plain child widgets.
+//    the same number of plain child widgets;
+//  - a whole game on the main window, Go pressed with names of a million letters each and no
+//    pause between strikes, against the least that any game does with such names: reading both
+//    once, in lower case.
 // Run offscreen: the window benchmarks need no display.
 
 #include "elimination.h"
@@ -16,8 +19,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMap>
 #include <QMenuBar>
+#include <QPushButton>
 
 #include <cstdio>
 #include <limits>
@@ -127,6 +132,31 @@ void bareWidgetFirstPaint(benchmark::State &state)
     }
 }
 
+// 1,000,000 and 999,985 letters, none shared: the game of 5, which leaves "Hates".
+const QString MillionLetterName = QString(500000, u'a') + QString(500000, u'A');
+const QString PartnerMillionLetterName(999985, u'b');
+
+void goPressedWithMillionLetterNames(benchmark::State &state)
+{
+    frmMain window;
+    window.setStrikePause(std::chrono::milliseconds(0));
+    window.show();
+    window.findChild<QLineEdit *>(QStringLiteral("txtYourName"))->setText(MillionLetterName);
+    window.findChild<QLineEdit *>(QStringLiteral("txtYourPartner"))
+            ->setText(PartnerMillionLetterName);
+    auto *go = window.findChild<QPushButton *>(QStringLiteral("cmdGo"));
+    for (auto _ : state)
+        go->click();
+}
+
+void namesLowerCasedWithMillionLetterNames(benchmark::State &state)
+{
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(MillionLetterName.toLower());
+        benchmark::DoNotOptimize(PartnerMillionLetterName.toLower());
+    }
+}
+
 // The usual table, then each benchmark's time over its yardstick's.
 class RatioReporter : public benchmark::ConsoleReporter
 {
@@ -149,7 +179,8 @@ public:
             const std::string &name = it.key();
             for (const auto &[what, yardstick] :
                  { std::pair { "/linear/", "/literal/" }, std::pair { "/engine/", "/literal/" },
-                   std::pair { "mainWindow", "bareWidget" } }) {
+                   std::pair { "mainWindow", "bareWidget" },
+                   std::pair { "goPressed", "namesLowerCased" } }) {
                 const std::string::size_type at = name.find(what);
                 if (at == std::string::npos)
                     continue;
@@ -185,6 +216,11 @@ int main(int argc, char *argv[])
             ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("bareWidgetFirstPaint", bareWidgetFirstPaint)
             ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("goPressedWithMillionLetterNames", goPressedWithMillionLetterNames)
+            ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("namesLowerCasedWithMillionLetterNames",
+                                 namesLowerCasedWithMillionLetterNames)
+            ->Unit(benchmark::kMillisecond);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

@@ -66,8 +66,8 @@ orca.settings.enableSound = False
 orca.settings.enableBraille = False
 orca.debug.debugFile.reconfigure(line_buffering=True)
 EOF
-# Orca runs once per user. Give one that is ending a moment; leave alone one that goes on.
-for _ in $(seq 50); do
+# Orca runs once per user. Give one that is ending some time; leave alone one that goes on.
+for _ in $(seq 150); do
     pgrep -u "$(id -u)" -x orca >/dev/null || break
     sleep 0.2
 done
@@ -83,17 +83,25 @@ said() { # everything Orca said so far, one utterance a line
     sed -nE "s/^[0-9:.]+ - SPEECH OUTPUT: '(.*)'( voice=[a-z]+)? *(\[?\{.*\}\]?|None)?$/\1/p" \
         "$log" 2>/dev/null | sed -E 's/ +$//'
 }
-quiet() { # waits until Orca has said nothing new for a second, at most 15 s
+# A busy machine slows Orca down, not what it says: each wait is for something Orca says, or for it
+# to fall silent, with room to spare.
+until_said() { # until_said SECONDS TEXT [FROM]: waits until an utterance after line FROM holds TEXT
+    for _ in $(seq $(($1 * 5))); do
+        said | tail -n +$((${3:-0} + 1)) | grep -q -F -- "$2" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+quiet() { # waits until Orca has said nothing new for two seconds, at most 30 s
     local before=-1 now
     for _ in $(seq 30); do
         now=$(said | wc -l)
         [ "$now" = "$before" ] && return
         before=$now
-        sleep 0.5
+        sleep 2
     done
 }
-for _ in $(seq 100); do said | grep -q 'Screen reader on' && break; sleep 0.2; done
-if ! said | grep -q 'Screen reader on'; then
+if ! until_said 60 'Screen reader on'; then
     echo "Orca did not start:"
     cat "$work/orca.out"
     exit 1
@@ -102,35 +110,37 @@ fi
 "$tandro" >"$work/tandro.out" 2>&1 &
 pids+=($!)
 disown
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tandro$' | head -1)
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tandro$' | head -1)
 if [ -z "$window" ]; then
     echo "Tandro's window did not open:"
     cat "$work/tandro.out"
     exit 1
 fi
 xdotool windowfocus --sync "$window"
+until_said 60 'Your Name'
 quiet
+said >"$work/start"
 
 # Each step's utterances go into a file of its own.
-step() { # step NAME KEYS...: presses the keys and keeps what Orca says meanwhile as NAME
-    local name=$1 before
-    shift
+step() { # step NAME TEXT KEYS...: presses the keys, waits until Orca has said TEXT and then falls
+    local name=$1 text=$2 before # silent, and keeps what it said meanwhile as NAME
+    shift 2
     before=$(said | wc -l)
     "$@"
+    until_said 60 "$text" "$before" || echo "(Orca did not say '$text' within a minute)"
     quiet
     said | tail -n +$((before + 1)) >"$work/$name"
 }
 play() {
     xdotool type --delay 100 Ram
     xdotool key Tab
-    quiet
+    until_said 60 'Your Partners Name'
     xdotool type --delay 100 Sita
     xdotool key Return
-    sleep 3 # the game takes 1.5 s
 }
-step game play
-step back xdotool key shift+Tab
-step about xdotool key alt+b
+step game 'The result is Hates.' play
+step back 'Ram selected.' xdotool key shift+Tab
+step about 'About Tandro dialog' xdotool key alt+b
 xdotool key Escape
 
 failed=0
@@ -150,7 +160,7 @@ then
     failed=1
 fi
 echo "What Orca said:"
-for name in game back about; do
+for name in start game back about; do
     echo "== $name"
     sed 's/^/    /' "$work/$name"
 done

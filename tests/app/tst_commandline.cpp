@@ -89,7 +89,7 @@ void tst_CommandLine::answersAndRefusals()
     QProcess tandro;
     tandro.setProcessEnvironment(environment(display));
     tandro.start(QStringLiteral(TANDRO_EXECUTABLE), arguments);
-    QVERIFY(tandro.waitForFinished(10000));
+    QVERIFY(tandro.waitForFinished(60000)); // only a hang takes that long
     QCOMPARE(tandro.exitStatus(), QProcess::NormalExit); // no abort, no core dump
     QCOMPARE(tandro.exitCode(), status);
     const QString shownOutput = QString::fromLocal8Bit(tandro.readAllStandardOutput());

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -304,7 +303,7 @@ void tst_frmMain::closingFromTheTitleBarDuringAGame()
     };
     m_window->typeNames("Ram", "Sita");
     QTimer::singleShot(0, this, [this] { clickGo(); });
-    QTimer::singleShot(10s, qApp, [] { QCoreApplication::exit(1); }); // should it hang
+    QTimer::singleShot(2min, qApp, [] { QCoreApplication::exit(1); }); // should it hang
 
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!m_window->isVisible());
@@ -314,15 +313,13 @@ void tst_frmMain::closingFromTheTitleBarDuringAGame()
 
 void tst_frmMain::closingFromWithinDuringAGame()
 {
-    // Closing that does not wait for input, as when the session ends, stops the game at once.
-    m_window->setStrikePause(1s);
+    // Closing that does not wait for input, as when the session ends, stops the game at once: the
+    // pause of an hour is cut short, or the test runs out of time.
+    m_window->setStrikePause(1h);
     m_window->duringPause = [](int) { QApplication::closeAllWindows(); };
     m_window->typeNames("Ram", "Sita");
 
-    QElapsedTimer clock;
-    clock.start();
     clickGo();
-    QCOMPARE_LT(clock.elapsed(), 900); // the pause was cut short, not waited out
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_window->crossesAtPauses.size(), 1);
     QCOMPARE(m_window->beeps, 0);
