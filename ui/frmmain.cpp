@@ -124,8 +124,17 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
             [this] { runCommand(&frmMain::exitApplication); });
     // Go is the window's default button, but a main window passes Enter on to nobody: the name
     // boxes press it themselves.
+    setDefaultButton(cmdGo);
     connect(txtYourName, &QLineEdit::returnPressed, cmdGo, &QPushButton::click);
     connect(txtYourPartner, &QLineEdit::returnPressed, cmdGo, &QPushButton::click);
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
+                           [this](QWidget *, QWidget *now) { showDefaultButton(now); });
+}
+
+frmMain::~frmMain()
+{
+    // The focus moves as the controls are destroyed, after this window has ceased to be one.
+    disconnect(m_focusWatch);
 }
 
 void frmMain::setStrikePause(std::chrono::milliseconds pause)
@@ -148,7 +157,6 @@ void frmMain::createControls()
     lblPartnerName->setBuddy(txtYourPartner);
 
     cmdGo = makeButton(client, "cmdGo", tr("&Go"), tr("Click here to get the Result"));
-    cmdGo->setDefault(true); // drawn as the default button; Enter is wired up in the constructor
     cmdClear = makeButton(client, "cmdClear", tr("Clear &All"),
                           tr("Click here to clear the Crosses and the Names"));
     cmdClearPartner = makeButton(client, "cmdClearPartner", tr("&Clear Partner"),
@@ -199,6 +207,22 @@ void frmMain::placeControls()
             previousInTabOrder = control;
         }
     }
+}
+
+void frmMain::setDefaultButton(QPushButton *button)
+{
+    m_defaultButton = button;
+    button->setDefault(true);
+}
+
+void frmMain::showDefaultButton(QWidget *focus)
+{
+    // As in a dialog, a button with the focus is drawn as the default, since Enter presses it;
+    // otherwise the window's default button is. Qt moves the emphasis this way only in dialogs:
+    // in a main window, the default button would lose it for good the first time the focus left it.
+    if (!m_defaultButton || !focus || focus->window() != this)
+        return;
+    m_defaultButton->setDefault(focus == m_defaultButton || !qobject_cast<QPushButton *>(focus));
 }
 
 void frmMain::runCommand(Command command)

@@ -29,6 +29,7 @@ public:
     static constexpr std::chrono::milliseconds StrikePause { 300 };
 
     explicit frmMain(QWidget *parent = nullptr);
+    ~frmMain() override;
 
     // Changes the wait after each strike (tests shorten it).
     void setStrikePause(std::chrono::milliseconds pause);
@@ -69,6 +70,9 @@ private:
 
     void createControls();
     void placeControls();
+    // Makes button the default button: drawn as such whenever no other button has the focus.
+    void setDefaultButton(QPushButton *button);
+    void showDefaultButton(QWidget *focus);
 
     QLabel *lblYourName = nullptr;
     NameBox *txtYourName = nullptr;
@@ -79,6 +83,8 @@ private:
     QPushButton *cmdClearPartner = nullptr;
     QPushButton *cmdExit = nullptr;
     QAction *mnuAbout = nullptr;
+    QPushButton *m_defaultButton = nullptr; // Go
+    QMetaObject::Connection m_focusWatch;
     // lblH, lblF, lblL, lblA, lblM and lblE: the crosses of slots 1 to 6.
     std::array<QLabel *, Tandro::SlotCount> m_crosses {};
     // lblHates, lblFriend, lblLove, lblAdmire, lblMarriage and lblEnemy: the words of slots 1 to 6.

@@ -42,6 +42,8 @@ private slots:
     void accessKeys();
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
+    void defaultEmphasis_data();
+    void defaultEmphasis();
     void escapeDoesNothing();
     void toolTips_data();
     void toolTips();
@@ -344,7 +346,37 @@ void tst_MainWindowLayout::enterPressesTheFocusedButton()
     QTest::keyClick(button, key);
     QCOMPARE(clicks.size(), 1);
     QCOMPARE(goClicks.size(), name == "cmdGo" ? 1 : 0); // Go is only the default for name boxes
-    QCOMPARE(button->isDefault(), name == "cmdGo"); // drawn as the default button
+}
+
+void tst_MainWindowLayout::defaultEmphasis_data()
+{
+    QTest::addColumn<int>("tabs"); // pressed from the user's name box
+    QTest::addColumn<QString>("emphasised");
+
+    QTest::newRow("at start, in the user's name") << 0 << "cmdGo";
+    QTest::newRow("in the partner's name") << 1 << "cmdGo";
+    QTest::newRow("on Go") << 2 << "cmdGo";
+    QTest::newRow("on Clear All, which Enter presses") << 3 << "cmdClear";
+    QTest::newRow("on Exit") << 5 << "cmdExit";
+    QTest::newRow("in the user's name, after a round of all buttons") << 6 << "cmdGo";
+    QTest::newRow("in the partner's name, after a round") << 7 << "cmdGo";
+}
+
+void tst_MainWindowLayout::defaultEmphasis()
+{
+    QFETCH(int, tabs);
+    QFETCH(QString, emphasised);
+
+    for (int tab = 0; tab < tabs; ++tab)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    for (const QString &name : ButtonNames)
+        QVERIFY2(control<QPushButton>(name)->isDefault() == (name == emphasised), qPrintable(name));
+
+    // The emphasis shows: drawn without it, the button looks otherwise.
+    auto *button = control<QPushButton>(emphasised);
+    const QImage drawn = button->grab().toImage();
+    button->setDefault(false);
+    QVERIFY(button->grab().toImage() != drawn);
 }
 
 void tst_MainWindowLayout::escapeDoesNothing()
