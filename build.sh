@@ -71,7 +71,8 @@ run)
 package)
     install_missing "${run_packages[@]}" "${package_packages[@]}"
     build_package
-    echo "The package is $(ls build-package/tandro_*.deb)"
+    echo "The package is $(ls build-package/tandro_*.deb); its SHA-256 is" \
+        "$(sha256sum build-package/tandro_*.deb | cut -d' ' -f1)"
     ;;
 test)
     install_missing "${run_packages[@]}" "${package_packages[@]}" "${test_packages[@]}"
