@@ -4,28 +4,55 @@
 
 namespace Fonts {
 
+namespace {
+
+// A face that the windows ask for, and up to three faces that stand in for it, best first, where
+// the system lacks it.
+struct StandIns
+{
+    const char *face;
+    const char *standIns[3];
+};
+
+#ifdef Q_OS_WIN
+// Windows has every face the windows ask for. Should one be missing, its nearest kin among Windows'
+// own fonts takes its place, with Tahoma, which every Windows has, last.
+const StandIns Substitutions[] = {
+    { "MS Sans Serif", { "Microsoft Sans Serif", "Tahoma" } },
+    { "MS Serif", { "Times New Roman" } },
+    { "Modern", { "Arial", "Tahoma" } },
+};
+#else
+// The free faces that the set-up installs.
+const StandIns Substitutions[] = {
+    // Carlito is as narrow as the classic face at 8.25 pt, so "Your Partners Name" and "Clear
+    // Partner" fit their boxes with room to spare; the usual replacements (DejaVu Sans, and
+    // Liberation Sans, shaped like Arial) are too wide for them. The two narrow faces behind it
+    // also fit, for machines set up otherwise.
+    { "MS Sans Serif", { "Carlito", "Liberation Sans Narrow", "DejaVu Sans Condensed" } },
+    // Comic Neue is drawn in the same casual hand.
+    { "Comic Sans MS", { "Comic Neue" } },
+    // Times-like serif faces.
+    { "MS Serif", { "Liberation Serif", "DejaVu Serif" } },
+    // "Modern" draws plain strokes of one width; a plain sans face is its nearest, and its three
+    // lines of the About text fit their box.
+    { "Modern", { "Liberation Sans", "DejaVu Sans" } },
+};
+#endif
+
+} // namespace
+
 void substituteMissingFaces()
 {
     static const bool installed = [] {
-        // Carlito is as narrow as the classic face at 8.25 pt, so "Your Partners Name" and "Clear
-        // Partner" fit their boxes with room to spare; the usual replacements (DejaVu Sans, and
-        // Liberation Sans, shaped like Arial) are too wide for them. The two narrow faces behind it
-        // also fit, for machines set up otherwise.
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   { QStringLiteral("Carlito"),
-                                     QStringLiteral("Liberation Sans Narrow"),
-                                     QStringLiteral("DejaVu Sans Condensed") });
-        // Comic Neue is drawn in the same casual hand.
-        QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-        // Times-like serif faces.
-        QFont::insertSubstitutions(
-                QStringLiteral("MS Serif"),
-                { QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif") });
-        // "Modern" draws plain strokes of one width; a plain sans face is its nearest, and its
-        // three lines of the About text fit their box.
-        QFont::insertSubstitutions(
-                QStringLiteral("Modern"),
-                { QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") });
+        for (const StandIns &face : Substitutions) {
+            QStringList standIns;
+            for (const char *standIn : face.standIns) {
+                if (standIn)
+                    standIns.append(QString::fromLatin1(standIn));
+            }
+            QFont::insertSubstitutions(QString::fromLatin1(face.face), standIns);
+        }
         return true;
     }();
     Q_UNUSED(installed);
