@@ -1,5 +1,7 @@
 #include "startup.h"
 
+#include "terminal.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -33,12 +35,6 @@ constexpr QtOption QtOptions[] = {
     { "widgetcount", false },  { "qdebug", false },      { "qdevel", false },
 };
 
-void print(std::FILE *stream, const QString &text)
-{
-    std::fputs(qPrintable(text), stream);
-    std::fputc('\n', stream);
-}
-
 QString programName(char *argv[])
 {
     return QFileInfo(QFile::decodeName(argv[0])).fileName();
@@ -61,7 +57,7 @@ void holdWhileConnecting(QtMsgType type, const QMessageLogContext &context, cons
     // Qt gives up on a window system with a fatal message, and aborts once it is handled: say why
     // in a sentence of our own, and end before it can.
     if (type == QtFatalMsg) {
-        print(stderr, noDesktop);
+        Terminal::say(Terminal::Kind::Error, noDesktop);
         std::fflush(stdout);
         std::_Exit(EXIT_FAILURE);
     }
@@ -93,7 +89,8 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const QString program = programName(argv);
     const auto usageError = [&](const QString &error) {
-        print(stderr, tr("%1: %2 (%1 --help tells what it takes.)").arg(program, error));
+        Terminal::say(Terminal::Kind::Error,
+                      tr("%1: %2 (%1 --help tells what it takes.)").arg(program, error));
         return 2;
     };
     if (!parser.parse(arguments))
@@ -103,26 +100,27 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
                 tr("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
 
     if (parser.isSet(help)) {
-        print(stdout,
-              tr("Usage: %1 [options]\n"
-                 "A game for two names. Type your own name and your partner's name and press Go:\n"
-                 "the letters that the two names share cancel each other, and the number of\n"
-                 "letters left over counts round six words, Hates, Friend, Loves, Admires,\n"
-                 "Marriage and Enemy, striking them out one by one until one is left: the\n"
-                 "relationship between the two names.\n"
-                 "\n"
-                 "Options:\n"
-                 "  -h, --help     %2\n"
-                 "  -v, --version  %3\n"
-                 "\n"
-                 "Qt's standard options work as well, such as -platform, -style and -reverse.")
-                      .arg(program, help.description(), version.description()));
+        const QString usage = tr(
+                "Usage: %1 [options]\n"
+                "A game for two names. Type your own name and your partner's name and press Go:\n"
+                "the letters that the two names share cancel each other, and the number of\n"
+                "letters left over counts round six words, Hates, Friend, Loves, Admires,\n"
+                "Marriage and Enemy, striking them out one by one until one is left: the\n"
+                "relationship between the two names.\n"
+                "\n"
+                "Options:\n"
+                "  -h, --help     %2\n"
+                "  -v, --version  %3\n"
+                "\n"
+                "Qt's standard options work as well, such as -platform, -style and -reverse.");
+        Terminal::say(Terminal::Kind::Information,
+                      usage.arg(program, help.description(), version.description()));
         return 0;
     }
     if (parser.isSet(version)) {
-        print(stdout,
-              QStringLiteral("%1 %2").arg(QCoreApplication::applicationName(),
-                                          QCoreApplication::applicationVersion()));
+        Terminal::say(Terminal::Kind::Information,
+                      QStringLiteral("%1 %2").arg(QCoreApplication::applicationName(),
+                                                  QCoreApplication::applicationVersion()));
         return 0;
     }
     return std::nullopt;
