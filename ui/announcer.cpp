@@ -28,6 +28,13 @@ void Announcer::announce(const QString &message)
     hide();
     setAccessibleName(message);
     show();
+#ifdef Q_OS_WIN
+    // Qt 6.4's UI Automation bridge passes neither a notification that shows nor a new name on to
+    // Windows' screen readers; it raises a UI Automation notification event, which they speak,
+    // for a value changed to a text.
+    QAccessibleValueChangeEvent event(this, message);
+    QAccessible::updateAccessibility(&event);
+#endif
 }
 
 void Announcer::withdraw()

@@ -9,7 +9,9 @@
 // Qt 6.8 has an API for this, QAccessibleAnnouncementEvent; Qt 6.4 has none. Until Tandro moves
 // to a newer Qt, the sentence is the accessible name of this object, whose accessible role is
 // Notification, and announcing it shows the object: Orca speaks a notification when it becomes
-// showing. The sentence stays there, for readers that walk the window, until it is withdrawn.
+// showing. On Windows, it also reports its value changed to the sentence, which Qt's UI Automation
+// bridge raises as a notification event. The sentence stays there, for readers that walk the
+// window, until it is withdrawn.
 class Announcer : public QWidget
 {
     Q_OBJECT
