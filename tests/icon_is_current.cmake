@@ -10,8 +10,8 @@ execute_process(COMMAND "${PYTHON}" "${ICONS}/make_heart.py" "${WORK}" RESULT_VA
 if(failed)
     message(FATAL_ERROR "make_heart.py failed")
 endif()
-foreach(name heart.ico heart.svg heart-16.png heart-32.png heart-48.png heart-64.png heart-128.png
-        heart-256.png)
+foreach(name heart.ico heart-windows.ico heart.svg heart-16.png heart-32.png heart-48.png
+        heart-64.png heart-128.png heart-256.png)
     execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${ICONS}/${name}" "${WORK}/${name}"
         RESULT_VARIABLE differs)
     if(differs)

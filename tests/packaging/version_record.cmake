@@ -1,32 +1,47 @@
-# Compiles the executable's resource script with the MinGW resource compiler, reads the compiled
-# resources back as a script, and checks the icon and every field of the version record.
-#   cmake -DWINDRES=... -DRC=<tandro.rc> -DWORK=<scratch folder> -P version_record.cmake
+# Reads the executable's resources back as a script with the MinGW resource compiler, and checks
+# the icon, the manifest and every field of the version record: from the resource script, compiled
+# (-DRC=tandro.rc), or from the Windows executable itself (-DEXE=tandro.exe).
+#   cmake -DWINDRES=... -DRC=<tandro.rc>|-DEXE=<tandro.exe> -DWORK=<scratch folder>
+#       -P version_record.cmake
 # Where no resource compiler is installed, says "TEST SKIPPED" and passes over the checks.
 if(NOT WINDRES)
     message("TEST SKIPPED: x86_64-w64-mingw32-windres is not installed")
     return()
 endif()
 file(MAKE_DIRECTORY "${WORK}")
-execute_process(
-    COMMAND "${WINDRES}" --preprocessor=cpp --preprocessor-arg=-xc
-        --preprocessor-arg=-DRC_INVOKED --preprocessor-arg=-D_WIN32
-        -I/usr/x86_64-w64-mingw32/include -i "${RC}" -O res -o "${WORK}/tandro.res"
-    RESULT_VARIABLE failed ERROR_VARIABLE errors)
-if(failed)
-    message(FATAL_ERROR "the resource script does not compile:\n${errors}")
+if(RC)
+    set(EXE "${WORK}/tandro.res")
+    execute_process(
+        COMMAND "${WINDRES}" --preprocessor=cpp --preprocessor-arg=-xc
+            --preprocessor-arg=-DRC_INVOKED --preprocessor-arg=-D_WIN32
+            -I/usr/x86_64-w64-mingw32/include -i "${RC}" -O res -o "${EXE}"
+        RESULT_VARIABLE failed ERROR_VARIABLE errors)
+    if(failed)
+        message(FATAL_ERROR "the resource script does not compile:\n${errors}")
+    endif()
 endif()
-execute_process(COMMAND "${WINDRES}" -i "${WORK}/tandro.res" -O rc -o "${WORK}/read-back.rc"
+execute_process(COMMAND "${WINDRES}" -i "${EXE}" -O rc -o "${WORK}/read-back.rc"
     RESULT_VARIABLE failed)
 if(failed)
     message(FATAL_ERROR "the compiled resources cannot be read back")
 endif()
 file(READ "${WORK}/read-back.rc" resources)
-message("${resources}")
 
 set(expected
-    # the heart: 32 and 16 pixels square, 16 colours, 4 bits a pixel
+    # the heart: 32 and 16 pixels square, 16 colours, 4 bits a pixel; 48 and 256 pixels square,
+    # 32 bits a pixel
     "\"\\040\\040\\020\\000\", 1, 4,"
     "\"\\020\\020\\020\\000\", 1, 4,"
+    "\"\\060\\060\\000\\000\", 1, 32,"
+    "\"\\000\\000\\000\\000\", 1, 32,"
+    # the manifest, for the program (1): Windows 10 and 11, drawn for each screen's resolution,
+    # the current common controls, the rights of whoever starts it
+    "1 24 /* RT_MANIFEST */"
+    "supportedOS Id=\"\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"\""
+    ">true/pm</dpiAware>"
+    ">PerMonitorV2</dpiAwareness>"
+    "name=\"\"Microsoft.Windows.Common-Controls\"\" version=\"\"6.0.0.0\"\""
+    "requestedExecutionLevel level=\"\"asInvoker\"\""
     "FILEVERSION 2, 1, 0, 0"
     "PRODUCTVERSION 2, 1, 0, 0"
     "FILETYPE 0x1" # an application
@@ -41,6 +56,6 @@ set(expected
 foreach(field IN LISTS expected)
     string(FIND "${resources}" "${field}" at)
     if(at EQUAL -1)
-        message(FATAL_ERROR "the compiled resources lack: ${field}")
+        message(FATAL_ERROR "the resources lack: ${field}\n(${WORK}/read-back.rc has them all)")
     endif()
 endforeach()

@@ -6,7 +6,8 @@
 writes heart.ico (16 colours, a 32 x 32 and a 16 x 16 image, each with its transparency mask),
 heart-16.png and heart-32.png (the same pictures), heart-48.png, heart-64.png, heart-128.png and
 heart-256.png (the same heart at larger sizes, for screens of more pixels and software centres),
-and heart.svg (the same heart, scalable).
+heart.svg (the same heart, scalable), and heart-windows.ico, the icon of the Windows executable:
+the two images of heart.ico, and the 48 x 48 and 256 x 256 hearts for Windows' larger views.
 
 The heart is pure red (255, 0, 0), filled solid: two round lobes meeting in a notch at the top
 centre, tapering to a point at the bottom centre. A grey (128, 128, 128) shadow runs along its
@@ -135,14 +136,41 @@ def ico_image(pixels):
     return header + palette + colours + mask
 
 
+def ico_image_full_colour(pixels):
+    """A 32-bit BMP with an alpha channel and its AND mask, as an .ico stores it: bottom row
+    first."""
+    size = len(pixels)
+    header = struct.pack('<IiiHHIIiiII', 40, size, 2 * size, 1, 32, 0, 0, 0, 0, 0, 0)
+    and_stride = (size + 31) // 32 * 4
+    colours, mask = b'', b''
+    for row in reversed(pixels):
+        for index in row:
+            colours += (b'\0\0\0\0' if index is TRANSPARENT
+                        else bytes(reversed(PALETTE[index])) + b'\xff')
+        bits = 0
+        for column, index in enumerate(row):
+            if index is TRANSPARENT:
+                bits |= 1 << (and_stride * 8 - 1 - column)
+        mask += bits.to_bytes(and_stride, 'big')
+    return header + colours + mask
+
+
 def ico(images):
+    """An .ico of the images: 16-colour bitmaps up to 32 pixels, a 32-bit bitmap up to 255, and
+    a PNG above, as Windows expects them."""
     directory = struct.pack('<HHH', 0, 1, len(images))
     offset = len(directory) + 16 * len(images)
     entries, data = b'', b''
     for pixels in images:
-        image = ico_image(pixels)
         size = len(pixels)
-        entries += struct.pack('<BBBBHHII', size, size, 16, 0, 1, 4, len(image), offset + len(data))
+        if size <= 32:
+            image, colours, bits = ico_image(pixels), 16, 4
+        elif size < 256:
+            image, colours, bits = ico_image_full_colour(pixels), 0, 32
+        else:
+            image, colours, bits = png(pixels), 0, 32
+        entries += struct.pack('<BBBBHHII', size % 256, size % 256, colours, 0, 1, bits,
+                               len(image), offset + len(data))
         data += image
     return directory + entries + data
 
@@ -170,8 +198,10 @@ def main():
     large, small = heart(32, margin=1, shadow=1), heart(16, margin=0, shadow=1)
     outputs = {'heart.ico': ico([large, small]), 'heart-32.png': png(large),
                'heart-16.png': png(small), 'heart.svg': svg()}
-    for size in (48, 64, 128, 256):
-        outputs['heart-%d.png' % size] = png(heart(size, margin=size // 32, shadow=size // 32))
+    larger = {size: heart(size, margin=size // 32, shadow=size // 32) for size in (48, 64, 128, 256)}
+    for size, pixels in larger.items():
+        outputs['heart-%d.png' % size] = png(pixels)
+    outputs['heart-windows.ico'] = ico([large, small, larger[48], larger[256]])
     for name, content in outputs.items():
         with open(os.path.join(folder, name), 'wb') as file:
             file.write(content)
