@@ -7,6 +7,9 @@
 #   ./build.sh test     install what is missing, build, and run every test: with sanitizers and a
 #                       run of the fuzzer, and then as packaged, the package itself included
 #   ./build.sh bench    install what is missing, build optimised, and run the benchmarks
+#   ./build.sh windows  install what is missing and cross-build for Windows, into build-windows/:
+#                       tandro.exe, the zip tandro-<version>-win64.zip and the installer
+#                       tandro-<version>-win64-setup.exe
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -28,6 +31,18 @@ test_packages=(qt6-base-private-dev python3
 package_packages=(help2man dpkg-dev file git)
 # What the benchmarks need besides.
 bench_packages=(libbenchmark-dev)
+# What building for Windows needs: MinGW-w64 with POSIX threads (Qt needs them), Debian's Qt for
+# its tools (moc, rcc), of the same version as the Qt for Windows, and NSIS for the installer.
+windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev nsis)
+# What testing on Windows needs besides: Wine with its own Windows fonts.
+windows_test_packages=(wine wine64 fonts-wine)
+
+# The Qt for Windows: no Qt for Windows is in Debian's archive, so this one was built from
+# Debian's own Qt source with Debian's MinGW-w64 (../shared/toolchains/README.md says how). It is
+# unpacked once, outside the source tree.
+qt_windows_archive=../shared/toolchains/qt6.4.2-mingw64-static.tar.xz
+qt_windows_sha256=0ecc58b1877cce70648e11293852647bc31f90b0ebe66dc641cc68ee2a9c875d
+qt_windows=${XDG_CACHE_HOME:-$HOME/.cache}/tandro/qt6.4.2-mingw64-static
 
 install_missing() {
     local missing=() package
@@ -55,6 +70,40 @@ build_package() {
     cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DTANDRO_DEBIAN_PACKAGE=ON \
         -DBUILD_TESTING="${1:-OFF}"
     cmake --build build-package --target package
+}
+
+# Unpacks the Qt for Windows into $qt_windows, if it is not there yet. Fails, saying why, where the
+# archive is missing or not the one expected.
+unpack_qt_windows() {
+    [ "$(cat "$qt_windows/.sha256" 2>/dev/null)" = "$qt_windows_sha256" ] && return
+    if [ ! -f "$qt_windows_archive" ]; then
+        echo "Building for Windows needs Qt 6.4.2 built for Windows with MinGW-w64, static, as" \
+            "$qt_windows_archive beside this repository; it is not there." >&2
+        return 1
+    fi
+    if ! echo "$qt_windows_sha256  $qt_windows_archive" | sha256sum --check --status; then
+        echo "$qt_windows_archive is not the Qt for Windows this project builds with" \
+            "(its SHA-256 should be $qt_windows_sha256)." >&2
+        return 1
+    fi
+    echo "Unpacking the Qt for Windows into $qt_windows"
+    rm -rf "$qt_windows"
+    mkdir -p "$(dirname "$qt_windows")"
+    tar --extract --xz --file="$qt_windows_archive" --directory="$(dirname "$qt_windows")"
+    echo "$qt_windows_sha256" >"$qt_windows/.sha256"
+}
+
+# Cross-builds for Windows into build-windows/: with ON, the game and its tests (which make the
+# zip and the installer themselves); otherwise the game, the zip and the installer.
+build_windows() {
+    cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$qt_windows/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DBUILD_TESTING="${1:-OFF}"
+    if [ "${1:-OFF}" = ON ]; then
+        cmake --build build-windows
+    else
+        cmake --build build-windows --target package
+    fi
 }
 
 case "${1:-}" in
@@ -85,6 +134,18 @@ test)
     # Last, the suite as it ships, and the Debian package itself.
     build_package ON
     ctest --test-dir build-package --output-on-failure
+    # Then the suite built for Windows, run under Wine, with Windows' zip and installer.
+    if [ -f "$qt_windows_archive" ]; then
+        windows_start=$(date +%s)
+        install_missing "${windows_packages[@]}" "${windows_test_packages[@]}"
+        unpack_qt_windows
+        build_windows ON
+        ctest --test-dir build-windows --output-on-failure
+        echo "The Windows part took $(($(date +%s) - windows_start)) s."
+    else
+        echo "Not building or testing for Windows: the Qt for Windows is not there" \
+            "($qt_windows_archive; ./build.sh windows says more)."
+    fi
     ;;
 bench)
     install_missing "${run_packages[@]}" "${bench_packages[@]}"
@@ -93,8 +154,15 @@ bench)
     cmake --build build-bench --target tandro-bench
     QT_QPA_PLATFORM=offscreen build-bench/bench/tandro-bench
     ;;
+windows)
+    install_missing "${windows_packages[@]}"
+    unpack_qt_windows
+    build_windows
+    echo "For Windows: $(ls build-windows/tandro.exe build-windows/tandro-*-win64.zip \
+        build-windows/tandro-*-win64-setup.exe | tr '\n' ' ')"
+    ;;
 *)
-    echo "usage: $0 run|package|test|bench" >&2
+    echo "usage: $0 run|package|test|bench|windows" >&2
     exit 2
     ;;
 esac

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 folder=${1:-docs}
 mkdir -p "$folder"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
 cmake --build build --target tandro-screenshots
 QT_QPA_PLATFORM=offscreen build/tools/tandro-screenshots "$folder"
 echo "Pictures are in $folder/"

@@ -1,4 +1,5 @@
 #include "frmabout.h"
+#include "processusage.h"
 #include "windowtesting.h"
 
 #include <tandro/identity.h>
@@ -7,14 +8,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <qpa/qwindowsysteminterface.h>
-
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <memory>
 
@@ -210,15 +207,6 @@ void tst_HostileInput::goPressedAgainAndAgainDuringAGame()
     QCOMPARE(m_window->visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 }));
 }
 
-// The pages of memory the process has in RAM.
-static qint64 residentPages()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return -1;
-    return statm.readAll().split(' ').value(1).toLongLong();
-}
-
 void tst_HostileInput::aboutOpenedAndClosedHundredsOfTimes()
 {
     QAction *about = m_window->findChild<QAction *>("mnuAbout");
@@ -243,24 +231,16 @@ void tst_HostileInput::aboutOpenedAndClosedHundredsOfTimes()
     auto *dialog = m_window->findChild<frmAbout *>();
     QVERIFY(dialog);
     const qsizetype objects = dialog->findChildren<QObject *>().size();
-    const qint64 pages = residentPages();
+    const qint64 resident = ProcessUsage::residentKiB();
     openAndClose(400);
 
     QCOMPARE(openings, 450);
     QCOMPARE(m_window->findChildren<frmAbout *>().size(), 1);
     QCOMPARE(dialog->findChildren<QObject *>().size(), objects); // unloaded controls are gone
-    const qint64 grownKiB = (residentPages() - pages) * sysconf(_SC_PAGESIZE) / 1024;
+    const qint64 grownKiB = ProcessUsage::residentKiB() - resident;
     qInfo("400 more openings changed the resident memory by %lld KiB", grownKiB);
     if (ResidentMemoryTellsLeaks)
         QVERIFY2(grownKiB < 1024, qPrintable(QStringLiteral("grew by %1 KiB").arg(grownKiB)));
-}
-
-static double cpuSeconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 void tst_HostileInput::aGameCostsLittleCpu()
@@ -271,11 +251,11 @@ void tst_HostileInput::aGameCostsLittleCpu()
     paste("txtYourPartner", "Sita");
 
     QElapsedTimer wall;
-    const double cpuBefore = cpuSeconds();
+    const double cpuBefore = ProcessUsage::cpuSeconds();
     wall.start();
     clickGo();
     const double wallSeconds = double(wall.elapsed()) / 1000;
-    const double cpu = cpuSeconds() - cpuBefore;
+    const double cpu = ProcessUsage::cpuSeconds() - cpuBefore;
 
     QCOMPARE(m_window->beeps, 1);
     QVERIFY(wallSeconds >= 5 * 0.3);

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -42,6 +43,26 @@ protected:
 };
 
 } // namespace
+
+QString faceDrawnFor(const QString &face)
+{
+#ifdef Q_OS_WIN
+    // The tests' Wine has Wine's own fonts only: "MS Sans Serif" itself, and Tahoma, the last of
+    // Windows' stand-ins for "Modern".
+    static const QHash<QString, QString> drawnIn = {
+        { QStringLiteral("MS Sans Serif"), QStringLiteral("MS Sans Serif") },
+        { QStringLiteral("Modern"), QStringLiteral("Tahoma") },
+    };
+#else
+    static const QHash<QString, QString> drawnIn = {
+        { QStringLiteral("MS Sans Serif"), QStringLiteral("Carlito") },
+        { QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue") },
+        { QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif") },
+        { QStringLiteral("Modern"), QStringLiteral("Liberation Sans") },
+    };
+#endif
+    return drawnIn.value(face);
+}
 
 bool showActive(QWidget *window)
 {

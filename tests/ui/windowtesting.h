@@ -9,6 +9,11 @@
 
 #include <functional>
 
+// The face that the windows' face is drawn in where the tests run: on Linux, the free face that the
+// set-up installs in its place; on Windows, the face itself where the system has it, and otherwise
+// Windows' own stand-in. An empty string where the system's fonts leave it to Qt to choose.
+QString faceDrawnFor(const QString &face);
+
 // Shows window and makes it the active window, as a window manager would; false if it never
 // became active.
 [[nodiscard]] bool showActive(QWidget *window);
