@@ -15,14 +15,20 @@ struct StandIns
 };
 
 #ifdef Q_OS_WIN
-// Windows has every face the windows ask for. Should one be missing, its nearest kin among Windows'
-// own fonts takes its place, with Tahoma, which every Windows has, last.
+// Qt 6.4 files Windows' bitmap faces ("MS Sans Serif", "MS Serif") under the height of their lines
+// but asks Windows for them by the height of their letters, and so draws them a size too large:
+// "Your Partners Name" would not fit its box. Their outline twins are drawn at the size asked for.
+constexpr QFont::StyleStrategy Strategy = QFont::ForceOutline;
+// Windows has every face the windows ask for; "MS Sans Serif" has its outline twin in "Microsoft
+// Sans Serif", and "MS Serif" its nearest in "Times New Roman". Should another face be missing, its
+// nearest kin among Windows' own fonts takes its place, with Tahoma, which every Windows has, last.
 const StandIns Substitutions[] = {
     { "MS Sans Serif", { "Microsoft Sans Serif", "Tahoma" } },
     { "MS Serif", { "Times New Roman" } },
     { "Modern", { "Arial", "Tahoma" } },
 };
 #else
+constexpr QFont::StyleStrategy Strategy = QFont::PreferDefault;
 // The free faces that the set-up installs.
 const StandIns Substitutions[] = {
     // Carlito is as narrow as the classic face at 8.25 pt, so "Your Partners Name" and "Clear
@@ -63,13 +69,14 @@ QFont font(const QString &face, qreal points, QFont::Weight weight)
     QFont font(face);
     font.setPointSizeF(points);
     font.setWeight(weight);
+    font.setStyleStrategy(Strategy);
     return font;
 }
 
 QFont windowFont()
 {
     QFont window = font(QStringLiteral("MS Sans Serif"), 8.25);
-    window.setStyleHint(QFont::SansSerif);
+    window.setStyleHint(QFont::SansSerif, Strategy);
     return window;
 }
 
