@@ -5,7 +5,8 @@
 #   ./build.sh package  install what is missing, build as Debian builds its packages, and write
 #                       the package build-package/tandro_<version>_<architecture>.deb
 #   ./build.sh test     install what is missing, build, and run every test: with sanitizers and a
-#                       run of the fuzzer, and then as packaged, the package itself included
+#                       run of the fuzzer, then built for Windows under Wine, and last as
+#                       packaged, the package itself included
 #   ./build.sh bench    install what is missing, build optimised, and run the benchmarks
 #   ./build.sh windows  install what is missing and cross-build for Windows, into build-windows/:
 #                       tandro.exe, the zip tandro-<version>-win64.zip and the installer
@@ -132,10 +133,7 @@ test)
         -DTANDRO_SANITIZE=ON -DTANDRO_FUZZ=ON -DTANDRO_FUZZ_SECONDS=60
     cmake --build build-sanitize
     ctest --test-dir build-sanitize --output-on-failure
-    # Last, the suite as it ships, and the Debian package itself.
-    build_package ON
-    ctest --test-dir build-package --output-on-failure
-    # Then the suite built for Windows, run under Wine, with Windows' zip and installer.
+    # The suite built for Windows, run under Wine, with Windows' zip and installer.
     if [ -f "$qt_windows_archive" ]; then
         windows_start=$(date +%s)
         install_missing "${windows_packages[@]}" "${windows_test_packages[@]}"
@@ -147,6 +145,9 @@ test)
         echo "Not building or testing for Windows: the Qt for Windows is not there" \
             "($qt_windows_archive; ./build.sh windows says more)."
     fi
+    # Last, the suite as it ships, and the Debian package itself.
+    build_package ON
+    ctest --test-dir build-package --output-on-failure
     ;;
 bench)
     install_missing "${run_packages[@]}" "${bench_packages[@]}"
