@@ -144,9 +144,10 @@ void goPressedWithMillionLetterNames(benchmark::State &state)
     window.findChild<QLineEdit *>(QStringLiteral("txtYourName"))->setText(MillionLetterName);
     window.findChild<QLineEdit *>(QStringLiteral("txtYourPartner"))
             ->setText(PartnerMillionLetterName);
-    // The boxes lay out their text as the pasted names are first shown, before any game.
-    window.repaint();
+    // The boxes lay out the pasted names once, as they are first shown and focused, which a first
+    // game would pay for: it is played before the clock starts.
     auto *go = window.findChild<QPushButton *>(QStringLiteral("cmdGo"));
+    go->click();
     for (auto _ : state)
         go->click();
 }
