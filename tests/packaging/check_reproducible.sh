@@ -24,9 +24,11 @@ mkdir -p "$copy"
 if git -C "$source" rev-parse --git-dir >/dev/null 2>&1; then
     # What is committed and what is not yet, as the first build saw it.
     (cd "$source" && git ls-files -z --cached --others --exclude-standard) \
-        | (cd "$source" && tar --null --files-from=- --create --file=-) | tar --extract --directory="$copy"
+        | (cd "$source" && tar --null --files-from=- --create --file=-) \
+        | tar --extract --directory="$copy"
 else
-    tar --create --file=- --directory="$source" --exclude='./build*' . | tar --extract --directory="$copy"
+    tar --create --file=- --directory="$source" --exclude='./build*' . \
+        | tar --extract --directory="$copy"
 fi
 sleep 1.1 # a checkout made a moment later
 find "$copy" -exec touch {} +

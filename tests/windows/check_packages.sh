@@ -8,7 +8,8 @@
 # tandro-VERSION-win64-setup.exe.
 set -uo pipefail
 build=$(realpath "$1") version=$2
-export WINEPREFIX=$(realpath "$3") WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WINEPREFIX=$(realpath "$3") WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 zip=$build/tandro-$version-win64.zip
 setup=$build/tandro-$version-win64-setup.exe
 failed=0
@@ -23,10 +24,11 @@ echo "== $(basename "$zip"): $(stat -c %s "$zip") bytes"
 folder=tandro-$version-win64
 listing=$(cd "$work" && cmake -E tar tf "$zip" | sort)
 echo "$listing"
-[ "$listing" = "$(printf '%s\n' "$folder/LICENSE.txt" "$folder/README.txt" "$folder/tandro.exe")" ] \
-    || fail "the zip does not hold exactly tandro.exe, LICENSE.txt and README.txt in $folder/"
+[ "$listing" = "$(printf "$folder/%s\n" LICENSE.txt README.txt tandro.exe)" ] \
+    || fail "the zip does not hold just tandro.exe, LICENSE.txt and README.txt in $folder/"
 (cd "$work" && cmake -E tar xf "$zip")
-cmp -s "$work/$folder/tandro.exe" "$build/tandro.exe" || fail "the zip's tandro.exe is not the one built"
+cmp -s "$work/$folder/tandro.exe" "$build/tandro.exe" \
+    || fail "the zip's tandro.exe is not the one built"
 for text in LICENSE.txt README.txt; do
     file=$work/$folder/$text
     lines=$(wc -l <"$file")
@@ -36,7 +38,8 @@ for text in LICENSE.txt README.txt; do
         fail "$text does not end its lines as Windows does"
     fi
 done
-grep -q "^Tandro ${version%.*.*}"$'\r$' "$work/$folder/README.txt" || fail "README.txt does not name Tandro's version"
+grep -q "^Tandro ${version%.*.*}"$'\r$' "$work/$folder/README.txt" \
+    || fail "README.txt does not name Tandro's version"
 
 echo "== $(basename "$setup"): $(stat -c %s "$setup") bytes"
 installed='C:\Program Files\Tandro'
@@ -52,22 +55,26 @@ ls -l "$folder_on_disk"
 for file in tandro.exe LICENSE.txt README.txt Uninstall.exe; do
     [ -f "$folder_on_disk/$file" ] || fail "installing put no $file in $installed"
 done
-cmp -s "$folder_on_disk/tandro.exe" "$build/tandro.exe" || fail "the tandro.exe installed is not the one built"
+cmp -s "$folder_on_disk/tandro.exe" "$build/tandro.exe" \
+    || fail "the tandro.exe installed is not the one built"
 if [ -f "$shortcut" ]; then
     # A shell link holds its target's path.
-    grep -aqF 'Tandro\tandro.exe' "$shortcut" || fail "the Start menu's Tandro does not start tandro.exe"
+    grep -aqF 'Tandro\tandro.exe' "$shortcut" \
+        || fail "the Start menu's Tandro does not start tandro.exe"
 else
     fail "installing put no Tandro in the Start menu"
 fi
 echo "Apps & features:"
 wine reg query "$uninstall_key" | tr -d '\r' | grep -v '^$'
-[ "$(entry DisplayName)" = Tandro ] || fail "its entry's name is '$(entry DisplayName)'"
-[ "$(entry DisplayVersion)" = "$version" ] || fail "its entry's version is '$(entry DisplayVersion)'"
-[ "$(entry Publisher)" = "Tandro maintainers" ] || fail "its entry's publisher is '$(entry Publisher)'"
-[ "$(entry DisplayIcon)" = "$installed\\tandro.exe" ] || fail "its entry's icon is '$(entry DisplayIcon)'"
+for expected in "DisplayName=Tandro" "DisplayVersion=$version" "Publisher=Tandro maintainers" \
+    "DisplayIcon=$installed\\tandro.exe"; do
+    name=${expected%%=*}
+    [ "$name=$(entry "$name")" = "$expected" ] || fail "its $name is '$(entry "$name")'"
+done
 size=$(entry EstimatedSize)
 kib=$((${size:-0}))
-[ "$kib" -ge $(($(stat -c %s "$build/tandro.exe") / 1024)) ] || fail "its entry's size is '$size' KiB"
+[ "$kib" -ge $(($(stat -c %s "$build/tandro.exe") / 1024)) ] \
+    || fail "its entry's size is '$size' KiB"
 
 wine "$installed\\Uninstall.exe" /S || fail "the uninstaller ended with status $?"
 # It goes on from a copy of itself (Un_A.exe): wait, a minute at most, until it has ended and the
@@ -79,7 +86,9 @@ for _ in $(seq 300); do
 done
 [ ! -e "$folder_on_disk" ] || fail "uninstalling left $installed: $(ls "$folder_on_disk")"
 [ ! -e "$(dirname "$shortcut")" ] || fail "uninstalling left Tandro in the Start menu"
-wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "uninstalling left the entry in Apps & features"
-wine reg query 'HKLM\Software\Tandro maintainers' >/dev/null 2>&1 && fail "uninstalling left HKLM\\Software\\Tandro maintainers"
+wine reg query "$uninstall_key" >/dev/null 2>&1 \
+    && fail "uninstalling left the entry in Apps & features"
+wine reg query 'HKLM\Software\Tandro maintainers' >/dev/null 2>&1 \
+    && fail "uninstalling left the registry key HKLM\\Software\\Tandro maintainers"
 [ $failed -eq 0 ] && echo "Installed and uninstalled: nothing is left behind."
 exit $failed
