@@ -2,13 +2,20 @@
 # Builds the Debian package a second time, from a copy of the sources in another folder whose files
 # all carry a later time, and checks that it is the same, byte for byte, as the first build's.
 #
-#   check_reproducible.sh SOURCE BUILD SOURCE_DATE_EPOCH GENERATOR COMPILER
+#   check_reproducible.sh SOURCE BUILD GENERATOR COMPILER
 #
-# SOURCE is the source tree and BUILD the build folder that made the first package, with
-# SOURCE_DATE_EPOCH (the last commit's time) and the CMake generator and C++ compiler it used.
-# The tests are left out of the second build: the package must not depend on them.
+# SOURCE is the source tree and BUILD the build folder that made the first package, with the CMake
+# generator and C++ compiler it used. The second build is given the date the first package was
+# made with (the last commit's, as the first build's cpack configuration says). The tests are
+# left out of the second build: the package must not depend on them.
 set -uo pipefail
-source=$1 build=$2 epoch=$3 generator=$4 compiler=$5
+source=$1 build=$2 generator=$3 compiler=$4
+epoch=$(sed -nE 's/^ *set\(ENV\{SOURCE_DATE_EPOCH\} "([0-9]+)"\)$/\1/p' \
+    "$build/packaging/cpack_config.cmake")
+if [ -z "$epoch" ]; then
+    echo "FAIL: $build/packaging/cpack_config.cmake gives cpack no SOURCE_DATE_EPOCH"
+    exit 1
+fi
 
 first=("$build"/tandro_*.deb)
 if [ ${#first[@]} -ne 1 ] || [ ! -f "${first[0]}" ]; then
