@@ -19,16 +19,11 @@ fi
 if [ "${2:-}" != --inside ]; then
     exec xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" "$0" "$folder" --inside
 fi
-export WINEPREFIX=$PWD/build-windows/screenshots-wine WINEDEBUG=-all \
-    WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-if [ ! -d "$WINEPREFIX" ]; then
-    wineboot --init 2>/dev/null
-    wineserver --wait
-    # Debian's Wine finds its own Windows fonts only where Windows keeps its fonts.
-    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
-fi
-wine build-windows/tandro.exe >/dev/null 2>&1 &
-disown # (ended by wineserver --kill below, quietly)
+# The same private, quiet Wine as the tests built for Windows run in.
+prefix=$PWD/build-windows/screenshots-wine
+tests/windows/wine_prefix.sh make "$prefix" >/dev/null 2>&1
+tests/windows/wine.sh "$prefix" build-windows/tandro.exe >/dev/null 2>&1 &
+disown # (ended with the prefix below, quietly)
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tandro$' | head -1)
 xdotool windowfocus --sync "$window"
 xdotool type --delay 80 Ram
@@ -41,5 +36,5 @@ xdotool key alt+b
 about=$(timeout 30 xdotool search --sync --onlyvisible --name '^About Tandro$' | head -1)
 sleep 1
 import -window "$about" "$folder/about-dialog-wine.png"
-wineserver --kill
+tests/windows/wine_prefix.sh end "$prefix"
 echo "Pictures are in $folder/"

@@ -8,8 +8,10 @@
 # tandro-VERSION-win64-setup.exe.
 set -uo pipefail
 build=$(realpath "$1") version=$2
-export WINEPREFIX=$(realpath "$3") WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+prefix=$(realpath "$3")
+wine() { # as the tests run it: quietly, in their prefix
+    "$(dirname "$0")/wine.sh" "$prefix" "$@"
+}
 zip=$build/tandro-$version-win64.zip
 setup=$build/tandro-$version-win64-setup.exe
 failed=0
@@ -43,8 +45,8 @@ grep -q "^Tandro ${version%.*.*}"$'\r$' "$work/$folder/README.txt" \
 
 echo "== $(basename "$setup"): $(stat -c %s "$setup") bytes"
 installed='C:\Program Files\Tandro'
-folder_on_disk=$WINEPREFIX/drive_c/Program\ Files/Tandro
-shortcut=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Tandro/Tandro.lnk
+folder_on_disk=$prefix/drive_c/Program\ Files/Tandro
+shortcut=$prefix/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Tandro/Tandro.lnk
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tandro'
 entry() { # entry NAME: the value NAME of the uninstall entry, as reg prints it
     wine reg query "$uninstall_key" /v "$1" 2>/dev/null | tr -d '\r' \
