@@ -15,14 +15,14 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # What building and playing need, with the free faces that stand in for the classic Windows ones:
-# Carlito, Comic Neue, and Liberation Serif and Sans.
-run_packages=(cmake ninja-build g++ qt6-base-dev
+# Carlito, Comic Neue, and Liberation Serif and Sans. Qt's window-system interface (private
+# headers) hands the input that waited for a game back to the window.
+run_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev
     fonts-crosextra-carlito fonts-comic-neue fonts-liberation2)
-# What the tests need besides: Qt's window-system interface to send input as a user does, Python to
-# redraw the icon, the MinGW resource compiler for the Windows version record, the desktops'
+# What the tests need besides: Python to redraw the icon, the MinGW resource compiler for the Windows version record, the desktops'
 # validators, clang with its sanitizer and fuzzer runtimes, the Orca screen reader with a private X
 # server, an accessibility bus and a way to type into it, and Debian's package checker.
-test_packages=(qt6-base-private-dev python3
+test_packages=(python3
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev desktop-file-utils appstream
     clang libclang-rt-14-dev
     orca xvfb xdotool at-spi2-core dbus-daemon procps

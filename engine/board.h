@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace Tandro {
 
 // The four messages of the game. Each is shown in a modal box with a title, a prompt and one
@@ -20,20 +22,28 @@ QString messagePrompt(Message message);
 
 // What the game needs from the window that shows it. The engine decides what happens; a board
 // shows it. The main window is the board of the real game; tests record the calls instead.
+//
+// A game waits twice over: for the user to close a message, and between two strikes. A board
+// waits without blocking, so that the one design runs where nothing may block (in a web page, the
+// browser's own loop) as on the desktop: it returns at once and calls what comes next once the
+// wait is over. A board may also call it before it returns.
 class Board
 {
 public:
+    // What comes after a wait.
+    using Then = std::function<void()>;
+
     virtual ~Board() = default;
 
-    // Shows message and returns only once the user has closed it.
-    virtual void showMessage(Message message) = 0;
+    // Shows message, and calls closed once the user has closed it.
+    virtual void showMessage(Message message, Then closed) = 0;
     // Shows or hides the cross beside the word of slot (1 to 6).
     virtual void setCrossVisible(int slot, bool visible) = 0;
     // Repaints the whole board at once, while the game is still running.
     virtual void refresh() = 0;
-    // Waits between two strikes without handling the user's input, which is kept for later.
-    // Returns false when the board has gone (its window was closed): the game then stops.
-    virtual bool pause() = 0;
+    // Waits between two strikes, then calls over. The user's input waits meanwhile, for after the
+    // game. Should the board go first (its window closed), over is never called: the game ends.
+    virtual void pause(Then over) = 0;
     // Sounds the default beep once.
     virtual void beep() = 0;
     // Says in words which slot (1 to 6) the game left standing, for a user who does not see the

@@ -60,19 +60,34 @@ int slotLeft(const QList<int> &struck)
     return 0;
 }
 
-void ShowResult(Board &board, qsizetype iNumber)
+namespace {
+
+// Strikes struck[next] and what follows it, one pause apart.
+void strikeFrom(Board &board, const QList<int> &struck, qsizetype next, const Board::Then &ended)
+{
+    if (next == struck.size()) {
+        board.beep();
+        board.announceResult(slotLeft(struck));
+        if (ended)
+            ended();
+        return;
+    }
+    board.setCrossVisible(struck.at(next), true);
+    board.refresh();
+    board.pause([&board, struck, next, ended] { strikeFrom(board, struck, next + 1, ended); });
+}
+
+} // namespace
+
+void ShowResult(Board &board, qsizetype iNumber, Board::Then ended)
 {
     const QList<int> struck = strikeOrder(iNumber);
-    if (struck.isEmpty())
+    if (struck.isEmpty()) {
+        if (ended)
+            ended();
         return;
-    for (const int slot : struck) {
-        board.setCrossVisible(slot, true);
-        board.refresh();
-        if (!board.pause())
-            return;
     }
-    board.beep();
-    board.announceResult(slotLeft(struck));
+    strikeFrom(board, struck, 0, ended);
 }
 
 void Clear_Crosses(Board &board)

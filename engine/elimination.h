@@ -1,11 +1,11 @@
 #pragma once
 
+#include "board.h"
+
 #include <QList>
 #include <QString>
 
 namespace Tandro {
-
-class Board;
 
 // The board has six slots, numbered 1 to 6 in the order in which the game counts them:
 // "Hates", "Friend", "Loves", "Admires", "Marriage", "Enemy".
@@ -26,10 +26,11 @@ QList<int> strikeOrder(qsizetype iNumber);
 int slotLeft(const QList<int> &struck);
 
 // Plays a game with step count iNumber on board: shows the cross of each slot struck, in order,
-// repaints the board and pauses after each, beeps once after the fifth and then announces the slot
-// left standing. Stops early, without the beep or the announcement, when a pause reports that the
-// board has gone. A count below 1 does nothing.
-void ShowResult(Board &board, qsizetype iNumber);
+// repaints the board and pauses after each, beeps once after the fifth, announces the slot left
+// standing and calls ended. Returns at the first pause; the rest follows as each pause ends. Should
+// the board go during a pause, nothing more happens: no beep, no announcement, ended not called.
+// A count below 1 strikes nothing and calls ended at once.
+void ShowResult(Board &board, qsizetype iNumber, Board::Then ended = {});
 
 // Hides all six crosses, in slot order. Does not repaint.
 void Clear_Crosses(Board &board);

@@ -92,22 +92,40 @@ private:
 
 } // namespace
 
-bool CheckValidData(Board &board, QStringView sYName, QStringView sPName)
+namespace {
+
+// Shows messages[next] and those after it, each once the one before was closed, then calls
+// checked.
+void showFrom(Board &board, const QList<Message> &messages, qsizetype next,
+              const std::function<void(bool)> &checked)
 {
-    bool valid = true;
-    if (sPName.isEmpty() || sYName.isEmpty()) {
-        valid = false;
-        board.showMessage(Message::EmptyData);
+    if (next == messages.size()) {
+        checked(messages.isEmpty());
+        return;
     }
-    if (!isAcceptableName(sYName)) {
-        valid = false;
-        board.showMessage(Message::CorrectYourName);
-    }
-    if (!isAcceptableName(sPName)) {
-        valid = false;
-        board.showMessage(Message::CorrectPartnerName);
-    }
-    return valid;
+    board.showMessage(messages.at(next), [&board, messages, next, checked] {
+        showFrom(board, messages, next + 1, checked);
+    });
+}
+
+} // namespace
+
+QList<Message> validationMessages(QStringView sYName, QStringView sPName)
+{
+    QList<Message> messages;
+    if (sPName.isEmpty() || sYName.isEmpty())
+        messages.append(Message::EmptyData);
+    if (!isAcceptableName(sYName))
+        messages.append(Message::CorrectYourName);
+    if (!isAcceptableName(sPName))
+        messages.append(Message::CorrectPartnerName);
+    return messages;
+}
+
+void CheckValidData(Board &board, QStringView sYName, QStringView sPName,
+                    std::function<void(bool valid)> checked)
+{
+    showFrom(board, validationMessages(sYName, sPName), 0, checked);
 }
 
 qsizetype GetNumber(QString &sYName, QString &sPName)

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "board.h"
+
+#include <QList>
 #include <QString>
 #include <QStringView>
 
-namespace Tandro {
+#include <functional>
 
-class Board;
+namespace Tandro {
 
 // True for the characters a name may hold: the space (U+0020), A to Z and a to z. Everything
 // else is refused: digits, punctuation, tabs, control characters, accented letters, other
@@ -16,13 +19,18 @@ constexpr bool isAcceptable(QChar c) noexcept
     return u == u' ' || (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z');
 }
 
+// What is wrong with the user's name sYName and the partner's name sPName, in the order the user
+// is told: "Empty Data" when either is empty, then "Please correct your Name" and "Please correct
+// your Partners Name" when that name holds a character that is not acceptable. Each at most once.
+// A name of spaces only is neither empty nor wrong. Empty when the two names may be played.
+QList<Message> validationMessages(QStringView sYName, QStringView sPName);
+
 // Decides whether the user's name sYName and the partner's name sPName may be played, and tells
-// the user through board what is wrong with them: "Empty Data" when either is empty, then
-// "Please correct your Name" and "Please correct your Partners Name" when that name holds a
-// character that is not acceptable. Each message is shown at most once, in that order, each
-// after the one before was closed. A name of spaces only is neither empty nor wrong.
-// Returns true when no message was shown.
-bool CheckValidData(Board &board, QStringView sYName, QStringView sPName);
+// the user through board what is wrong with them: the messages of validationMessages(), each
+// shown once the one before was closed. Once the last is closed, or at once when there is none,
+// calls checked with true when no message was shown. The names are read before it returns.
+void CheckValidData(Board &board, QStringView sYName, QStringView sPName,
+                    std::function<void(bool valid)> checked);
 
 // The step count of two names: the number of letters, without regard to case, that the two names
 // do not share. Rewrites both arguments: sYName ends with its leading and trailing spaces

@@ -45,7 +45,7 @@ QString utf16(const std::uint8_t *bytes, std::size_t units)
 void checkValidation(const QString &yourName, const QString &partnerName)
 {
     RecordingBoard board;
-    const bool valid = Tandro::CheckValidData(board, yourName, partnerName);
+    const std::optional<bool> valid = checkOn(board, yourName, partnerName);
     CHECK(valid == board.messages.isEmpty());
     for (qsizetype i = 1; i < board.messages.size(); ++i)
         CHECK(board.messages[i - 1] < board.messages[i]); // in order, none twice
@@ -72,8 +72,10 @@ void checkStrikeOrder(qsizetype count)
         CHECK(Literal::strikeOrder(count) == order);
 
     RecordingBoard board;
-    Tandro::ShowResult(board, count);
+    bool ended = false;
+    Tandro::ShowResult(board, count, [&ended] { ended = true; });
     CHECK(board.calls == callsOfGame(order));
+    CHECK(ended);
 }
 
 } // namespace

@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -38,18 +37,17 @@ int main(int argc, char *argv[])
     window.findChild<QLineEdit *>(QStringLiteral("txtYourPartner"))
             ->setText(QStringLiteral("Sita"));
     window.findChild<QPushButton *>(QStringLiteral("cmdGo"))->click();
+    while (window.isBusy()) // the game plays on its own, a strike at a time
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     saved = window.grab().save(folder.filePath(QStringLiteral("main-window-after-game.png")))
             && saved;
 
-    // The dialog is modal: picture it once it is up, then close it.
-    QTimer::singleShot(0, &window, [&] {
-        QWidget *about = QApplication::activeModalWidget();
-        saved = about && about->grab().save(folder.filePath(QStringLiteral("about-dialog.png")))
-                && saved;
-        if (about)
-            about->close();
-    });
     window.findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
+    QWidget *about = QApplication::activeModalWidget();
+    saved = about && about->grab().save(folder.filePath(QStringLiteral("about-dialog.png")))
+            && saved;
+    if (about)
+        about->close();
     if (!saved)
         std::fprintf(stderr, "%s: could not write the pictures into %s\n", argv[0], argv[1]);
     return saved ? 0 : 1;

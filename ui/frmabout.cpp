@@ -78,6 +78,9 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     setFont(Fonts::windowFont());
     setWindowTitle(tr("About Tandro"));
     setWindowIcon(heartIcon());
+    // Modal to the whole application, as exec() would make it; shown without exec(), which would
+    // block.
+    setWindowModality(Qt::ApplicationModal);
     // A fixed dialog frame: no resizing, no minimise or maximise button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint

@@ -5,6 +5,7 @@
 #include "fonts.h"
 #include "frmabout.h"
 #include "hearticon.h"
+#include "heldinput.h"
 #include "namebox.h"
 #include "names.h"
 #include "twips.h"
@@ -12,14 +13,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScopedValueRollback>
-#include <QTimer>
 
 namespace {
 
@@ -129,6 +127,11 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     connect(txtYourPartner, &QLineEdit::returnPressed, cmdGo, &QPushButton::click);
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
                            [this](QWidget *, QWidget *now) { showDefaultButton(now); });
+
+    m_pause.setSingleShot(true);
+    m_pause.setTimerType(Qt::PreciseTimer); // a coarse timer may end a pause early
+    connect(&m_pause, &QTimer::timeout, this, &frmMain::waitOver);
+    m_heldInput = new HeldInput(this);
 }
 
 frmMain::~frmMain()
@@ -140,6 +143,11 @@ frmMain::~frmMain()
 void frmMain::setStrikePause(std::chrono::milliseconds pause)
 {
     m_strikePause = pause;
+}
+
+bool frmMain::isBusy() const
+{
+    return m_commandRunning;
 }
 
 void frmMain::createControls()
@@ -228,30 +236,55 @@ void frmMain::showDefaultButton(QWidget *focus)
 void frmMain::runCommand(Command command)
 {
     m_waitingCommands.enqueue(command);
-    if (m_commandRunning)
-        return;
-    const QScopedValueRollback running(m_commandRunning, true);
-    while (!m_waitingCommands.isEmpty())
+    if (!m_commandRunning)
+        runWaitingCommands();
+}
+
+void frmMain::runWaitingCommands()
+{
+    m_commandRunning = true;
+    m_heldInput->hold(windowHandle());
+    while (!m_waiting && !m_waitingCommands.isEmpty())
         (this->*m_waitingCommands.dequeue())();
+    if (m_waiting)
+        return;
+    m_commandRunning = false;
+    m_heldInput->release();
+}
+
+void frmMain::waitFor(Then then)
+{
+    Q_ASSERT(!m_waiting);
+    m_waiting = true;
+    m_afterWait = std::move(then);
+}
+
+void frmMain::waitOver()
+{
+    if (!m_waiting)
+        return; // the window closed meanwhile
+    m_waiting = false;
+    if (const Then then = std::exchange(m_afterWait, nullptr))
+        then();
+    runWaitingCommands();
 }
 
 void frmMain::go()
 {
     Clear_Crosses();
     refresh(); // the crosses of an earlier game are gone before any message shows
-    if (!CheckValidData())
-        return;
-
-    // The step count rewrites its arguments; the boxes keep what the user typed.
-    QString sYName = txtYourName->text();
-    QString sPName = txtYourPartner->text();
-    const qsizetype iNumber = GetNumber(sYName, sPName);
-    if (iNumber == 0) {
-        showMessage(Tandro::Message::NoResult);
-        clearAll();
-        return;
-    }
-    ShowResult(iNumber);
+    CheckValidData([this](bool valid) {
+        if (!valid)
+            return;
+        // The step count rewrites its arguments; the boxes keep what the user typed.
+        QString sYName = txtYourName->text();
+        QString sPName = txtYourPartner->text();
+        const qsizetype iNumber = GetNumber(sYName, sPName);
+        if (iNumber == 0)
+            showMessage(Tandro::Message::NoResult, [this] { clearAll(); });
+        else
+            ShowResult(iNumber);
+    });
 }
 
 void frmMain::clearAll()
@@ -276,16 +309,19 @@ void frmMain::exitApplication()
 
 void frmMain::about()
 {
-    // One dialog for the life of the window. It is modal to the whole application and returns
-    // once it has closed; parenting it here keeps it above this window and deletes it with it.
-    if (!m_about)
+    // One dialog for the life of the window, modal to the whole application; the command ends
+    // once it has closed. Parenting it here keeps it above this window and deletes it with it.
+    if (!m_about) {
         m_about = new frmAbout(this);
-    m_about->exec();
+        connect(m_about, &QDialog::finished, this, &frmMain::waitOver);
+    }
+    waitFor({});
+    m_about->show();
 }
 
-bool frmMain::CheckValidData()
+void frmMain::CheckValidData(std::function<void(bool valid)> checked)
 {
-    return Tandro::CheckValidData(*this, txtYourName->text(), txtYourPartner->text());
+    Tandro::CheckValidData(*this, txtYourName->text(), txtYourPartner->text(), std::move(checked));
 }
 
 qsizetype frmMain::GetNumber(QString &sYName, QString &sPName)
@@ -306,19 +342,26 @@ void frmMain::Clear_Crosses()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    // Nothing is asked and nothing is saved. A game under way stops at once, and commands that
-    // were waiting for it are dropped with the window.
+    // Nothing is asked and nothing is saved. A game under way stops at once; the commands and
+    // the input that were waiting for it go with the window.
+    m_pause.stop();
+    m_waiting = false;
+    m_afterWait = nullptr;
     m_waitingCommands.clear();
-    if (m_pause)
-        m_pause->quit();
+    m_commandRunning = false;
+    m_heldInput->drop();
     QMainWindow::closeEvent(event);
 }
 
-void frmMain::showMessage(Tandro::Message message)
+void frmMain::showMessage(Tandro::Message message, Then closed)
 {
-    QMessageBox box(QMessageBox::NoIcon, Tandro::messageTitle(message),
-                    Tandro::messagePrompt(message), QMessageBox::Ok, this);
-    box.exec();
+    auto *box = new QMessageBox(QMessageBox::NoIcon, Tandro::messageTitle(message),
+                                Tandro::messagePrompt(message), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    connect(box, &QDialog::finished, this, &frmMain::waitOver);
+    waitFor(std::move(closed));
+    box->show();
 }
 
 void frmMain::setCrossVisible(int slot, bool visible)
@@ -336,16 +379,11 @@ void frmMain::refresh()
     centralWidget()->repaint(m_board);
 }
 
-bool frmMain::pause()
+void frmMain::pause(Then over)
 {
-    // A nested loop keeps the window painted and the timer costs no CPU; user input stays queued
-    // for after the game.
-    QEventLoop loop;
-    m_pause = &loop;
-    QTimer::singleShot(m_strikePause, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    m_pause = nullptr;
-    return isVisible();
+    // The timer costs no processor time, and the event loop keeps the window painted meanwhile.
+    waitFor(std::move(over));
+    m_pause.start(m_strikePause);
 }
 
 void frmMain::beep()

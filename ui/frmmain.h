@@ -5,13 +5,14 @@
 
 #include <QMainWindow>
 #include <QQueue>
+#include <QTimer>
 
 #include <array>
 #include <chrono>
 
 class Announcer;
+class HeldInput;
 class QAction;
-class QEventLoop;
 class frmAbout;
 class QLabel;
 class NameBox;
@@ -19,6 +20,12 @@ class QPushButton;
 
 // The main window and the whole game: two name boxes, four commands and the board of six words,
 // each with a red cross that shows when the game strikes it.
+//
+// Nothing here blocks or runs an event loop of its own, so that the window plays the same in a web
+// page, whose loop must never block, as on the desktop. A command that waits (for the pause
+// between two strikes, for the OK of a message, for About to close) returns to the event loop
+// and goes on when the wait is over. Meanwhile the user's input to the window waits, and other
+// commands wait their turn: a command runs to its end before the next begins.
 class frmMain : public QMainWindow, protected Tandro::Board
 {
     Q_OBJECT
@@ -34,6 +41,10 @@ public:
     // Changes the wait after each strike (tests shorten it).
     void setStrikePause(std::chrono::milliseconds pause);
 
+    // Whether a command is under way, or waiting for its turn: a game, a message waiting for its
+    // OK, About open. The user's input to the window waits until none is.
+    bool isBusy() const;
+
 protected:
     // Ends a game under way at its current pause. A close from the title bar is user input, which
     // waits for the game to end like any other; a close from within, as when the session ends,
@@ -41,10 +52,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
     // How the game shows itself on this window. Tests override these to watch a game.
-    void showMessage(Tandro::Message message) override;
+    void showMessage(Tandro::Message message, Then closed) override;
     void setCrossVisible(int slot, bool visible) override;
     void refresh() override;
-    bool pause() override;
+    void pause(Then over) override;
     void beep() override;
     void announceResult(int slot) override;
 
@@ -61,9 +72,15 @@ private:
     // Runs command, or, while another command is still running (a game, or a message waiting
     // for OK), queues it to run after that one: commands never overlap.
     void runCommand(Command command);
+    // Runs the commands waiting their turn, until one of them waits or none is left.
+    void runWaitingCommands();
+    // Notes that the command under way waits, and what it does once the wait is over.
+    void waitFor(Then then);
+    // Goes on with the command that waited, then with those waiting their turn.
+    void waitOver();
 
     // The game's operations on this window; the rules themselves are the engine's.
-    bool CheckValidData();
+    void CheckValidData(std::function<void(bool valid)> checked);
     qsizetype GetNumber(QString &sYName, QString &sPName);
     void ShowResult(qsizetype iNumber);
     void Clear_Crosses();
@@ -93,8 +110,11 @@ private:
     Announcer *m_announcer = nullptr; // tells a screen reader's user how a game ended
 
     std::chrono::milliseconds m_strikePause = StrikePause;
+    QTimer m_pause; // the wait after a strike
     QQueue<Command> m_waitingCommands;
     bool m_commandRunning = false;
-    QEventLoop *m_pause = nullptr; // the wait under way, if any
+    bool m_waiting = false; // the command under way waits
+    Then m_afterWait; // what it does once the wait is over
+    HeldInput *m_heldInput = nullptr; // the user's input while a command runs
     frmAbout *m_about = nullptr; // made when first opened, then kept
 };

@@ -85,16 +85,16 @@ void tst_Elimination::countBelowOneStrikesNothing()
 
     QVERIFY(Tandro::strikeOrder(count).isEmpty());
     RecordingBoard board;
-    Tandro::ShowResult(board, count);
-    QCOMPARE(board.calls, QStringList());
+    Tandro::ShowResult(board, count, [&board] { board.calls.append("ended"); });
+    QCOMPARE(board.calls, QStringList { "ended" });
 }
 
 void tst_Elimination::showResult()
 {
     RecordingBoard board;
-    Tandro::ShowResult(board, 5);
+    Tandro::ShowResult(board, 5, [&board] { board.calls.append("ended"); });
     // Each cross is shown and painted before the pause; the beep comes once, at the end.
-    QCOMPARE(board.calls, callsOfGame({ 5, 4, 6, 2, 3 }));
+    QCOMPARE(board.calls, callsOfGame({ 5, 4, 6, 2, 3 }) << "ended");
 }
 
 void tst_Elimination::showResultStopsWhenTheBoardGoes_data()
@@ -114,8 +114,8 @@ void tst_Elimination::showResultStopsWhenTheBoardGoes()
 
     RecordingBoard board;
     board.pausesBeforeGone = pausesBeforeGone;
-    Tandro::ShowResult(board, 5);
-    QCOMPARE(board.calls, calls);
+    Tandro::ShowResult(board, 5, [&board] { board.calls.append("ended"); });
+    QCOMPARE(board.calls, calls); // not ended
 }
 
 void tst_Elimination::clearCrosses()

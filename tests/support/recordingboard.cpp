@@ -1,6 +1,7 @@
 #include "recordingboard.h"
 
 #include "elimination.h"
+#include "names.h"
 
 namespace {
 
@@ -21,10 +22,11 @@ QString nameOf(Tandro::Message message)
 
 } // namespace
 
-void RecordingBoard::showMessage(Tandro::Message message)
+void RecordingBoard::showMessage(Tandro::Message message, Then closed)
 {
     messages.append(message);
     calls.append(QStringLiteral("message ") + nameOf(message));
+    closed();
 }
 
 void RecordingBoard::setCrossVisible(int slot, bool visible)
@@ -37,10 +39,11 @@ void RecordingBoard::refresh()
     calls.append(QStringLiteral("refresh"));
 }
 
-bool RecordingBoard::pause()
+void RecordingBoard::pause(Then over)
 {
     calls.append(QStringLiteral("pause"));
-    return pausesBeforeGone < 0 || m_pauses++ < pausesBeforeGone;
+    if (pausesBeforeGone < 0 || m_pauses++ < pausesBeforeGone)
+        over();
 }
 
 void RecordingBoard::beep()
@@ -61,4 +64,11 @@ QStringList callsOfGame(const QList<int> &struck)
               << QStringLiteral("pause");
     calls << QStringLiteral("beep") << QStringLiteral("announce %1").arg(Tandro::slotLeft(struck));
     return calls;
+}
+
+std::optional<bool> checkOn(RecordingBoard &board, QStringView sYName, QStringView sPName)
+{
+    std::optional<bool> verdict;
+    Tandro::CheckValidData(board, sYName, sPName, [&verdict](bool valid) { verdict = valid; });
+    return verdict;
 }

@@ -5,8 +5,11 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
+
 // A board that shows nothing and writes down what the game asked of it, in order:
-// "message EmptyData", "show 5", "hide 1", "refresh", "pause", "beep", "announce 1".
+// "message EmptyData", "show 5", "hide 1", "refresh", "pause", "beep", "announce 1". Its waits are
+// over at once: a message is closed and a pause ends before the call returns.
 class RecordingBoard : public Tandro::Board
 {
 public:
@@ -16,10 +19,10 @@ public:
     // How many pauses succeed before the board reports that it has gone; -1: it never goes.
     int pausesBeforeGone = -1;
 
-    void showMessage(Tandro::Message message) override;
+    void showMessage(Tandro::Message message, Then closed) override;
     void setCrossVisible(int slot, bool visible) override;
     void refresh() override;
-    bool pause() override;
+    void pause(Then over) override;
     void beep() override;
     void announceResult(int slot) override;
 
@@ -30,3 +33,7 @@ private:
 // The calls that a whole game striking slots in the given order makes, ending with the beep and
 // the announcement of the slot left.
 QStringList callsOfGame(const QList<int> &struck);
+
+// Checks two names on board as a game does, and returns the verdict that CheckValidData gave once
+// its messages were closed; none if it gave none.
+std::optional<bool> checkOn(RecordingBoard &board, QStringView sYName, QStringView sPName);

@@ -154,6 +154,7 @@ void tst_Accessibility::theResultIsAnnouncedOnce()
 
     m_window->typeNames(yourName, partnerName);
     QTest::keyClick(lineEdit("txtYourPartner"), Qt::Key_Return);
+    QVERIFY(m_window->waitUntilIdle());
     QCOMPARE(m_window->beeps, 1);
 
     // One notification shows, saying the word left, and it comes after the last strike. On
@@ -223,10 +224,12 @@ void tst_Accessibility::theWindowReadsObjectByObject()
 
     m_window->typeNames("Ram", "Sita");
     QTest::mouseClick(button("cmdGo"), Qt::LeftButton);
+    QVERIFY(m_window->waitUntilIdle());
     if (!command.isEmpty()) {
         MessageBoxAnswerer boxes;
         lineEdit("txtYourPartner")->setText(QStringLiteral("Sita3"));
         QTest::mouseClick(button(qPrintable(command)), Qt::LeftButton);
+        QVERIFY(m_window->waitUntilIdle());
     }
     QCOMPARE(reading(), controls + board);
 

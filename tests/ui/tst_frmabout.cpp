@@ -136,6 +136,7 @@ void tst_frmAbout::openAbout(const std::function<void(frmAbout *)> &whileOpen, C
         open();
     else
         m_window->findChild<QAction *>("mnuAbout")->trigger();
+    QVERIFY(m_window->waitUntilIdle());
 }
 
 void tst_frmAbout::loadShowsTheApplicationsIdentity_data()
@@ -383,6 +384,7 @@ void tst_frmAbout::everyWayOfClosingLeavesTheMainWindowAsItWas()
     yourName->setText("Ram");
     partnerName->setText("Sita");
     QTest::mouseClick(m_window->findChild<QPushButton *>("cmdGo"), Qt::LeftButton);
+    QVERIFY(m_window->waitUntilIdle());
     QCOMPARE(m_window->visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 }));
 
     bool visibleWhileOpen = false;

@@ -15,6 +15,10 @@
 
 using namespace std::chrono_literals;
 
+// What a user does during a game.
+enum class Input { Letter, AccessKey, Click };
+Q_DECLARE_METATYPE(Input)
+
 class tst_frmMain : public QObject
 {
     Q_OBJECT
@@ -36,6 +40,7 @@ private slots:
     void clearCommandsAfterAGame();
     void exitClosesTheWindow();
     void veryLongPastedNamePlays();
+    void inputDuringAGameWaitsForItsEnd_data();
     void inputDuringAGameWaitsForItsEnd();
     void commandsDuringAGameRunAfterIt();
     void closingFromTheTitleBarDuringAGame();
@@ -50,7 +55,12 @@ private:
     {
         return m_window->findChild<QPushButton *>(QLatin1String(name));
     }
-    void clickGo() { QTest::mouseClick(button("cmdGo"), Qt::LeftButton); }
+    // Clicks Go and waits for the game, or the messages, to end.
+    void clickGo()
+    {
+        QTest::mouseClick(button("cmdGo"), Qt::LeftButton);
+        QVERIFY(m_window->waitUntilIdle());
+    }
 
     std::unique_ptr<WatchedWindow> m_window;
 };
@@ -117,6 +127,7 @@ void tst_frmMain::enterInEitherNameBoxPressesGo()
     m_window->typeNames("Anna", "Hanna"); // a step count of 1 leaves "Enemy"
     QTest::mouseClick(lineEdit(qPrintable(box)), Qt::LeftButton);
     QTest::keyClick(lineEdit(qPrintable(box)), Qt::Key_Return);
+    QVERIFY(m_window->waitUntilIdle());
     QCOMPARE(m_window->strikesSeen(), QList<int>({ 1, 2, 3, 4, 5 }));
     QCOMPARE(m_window->beeps, 1);
 }
@@ -168,6 +179,7 @@ void tst_frmMain::namesWithNoResult()
     MessageBoxAnswerer boxes;
     m_window->typeNames("Anna", "anna");
     QTest::keyClick(lineEdit("txtYourPartner"), Qt::Key_Return);
+    QVERIFY(m_window->waitUntilIdle());
 
     QCOMPARE(boxes.texts(), QStringList { "Error!!!: No Result for these Names" });
     QCOMPARE(boxes.seen.first().icon, QMessageBox::NoIcon);
@@ -248,26 +260,62 @@ void tst_frmMain::veryLongPastedNamePlays()
     QCOMPARE(m_window->beeps, 1);
 }
 
+void tst_frmMain::inputDuringAGameWaitsForItsEnd_data()
+{
+    QTest::addColumn<Input>("input");
+    QTest::addColumn<QString>("after"); // the focused box, its name and what is selected in it
+
+    QTest::newRow("a letter typed") << Input::Letter << "txtYourPartner: Sitaz|";
+    QTest::newRow("an access key") << Input::AccessKey << "txtYourName: Ram|Ram";
+    // One click, not taken for two: a double click would select the name.
+    QTest::newRow("a click into the other name box") << Input::Click << "txtYourName: Ram|";
+}
+
 void tst_frmMain::inputDuringAGameWaitsForItsEnd()
 {
-    // Keys reach the window through the window system's queue, as a user's typing does.
+    QFETCH(Input, input);
+    QFETCH(QString, after);
+
+    // Input reaches the window through the window system's queue, as a user's does.
     QWindow *window = m_window->windowHandle();
-    QStringList partnerNameAtPauses;
+    auto *yourName = lineEdit("txtYourName");
+    const QPointF intoYourName = yourName->mapTo(m_window.get(), yourName->rect().center());
+    const auto seen = [] {
+        const auto *box = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        return box ? QStringLiteral("%1: %2|%3")
+                             .arg(box->objectName(), box->text(), box->selectedText())
+                   : QStringLiteral("no name box has the focus");
+    };
+    QStringList seenAtPauses;
     m_window->duringPause = [&](int pause) {
-        partnerNameAtPauses.append(lineEdit("txtYourPartner")->text());
-        if (pause == 1) {
-            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
-                    window, QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, "z");
-            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
-                    window, QEvent::KeyRelease, Qt::Key_Z, Qt::NoModifier, "z");
+        seenAtPauses.append(seen());
+        if (pause != 1)
+            return;
+        using Delivery = QWindowSystemInterface::AsynchronousDelivery;
+        for (const QEvent::Type type : { QEvent::KeyPress, QEvent::KeyRelease }) {
+            if (input == Input::Letter)
+                QWindowSystemInterface::handleKeyEvent<Delivery>(window, type, Qt::Key_Z,
+                                                                 Qt::NoModifier, "z");
+            else if (input == Input::AccessKey)
+                QWindowSystemInterface::handleKeyEvent<Delivery>(window, type, Qt::Key_Y,
+                                                                 Qt::AltModifier, "y");
+        }
+        if (input == Input::Click) {
+            QWindowSystemInterface::handleMouseEvent<Delivery>(
+                    window, 1000, intoYourName, window->mapToGlobal(intoYourName), Qt::LeftButton,
+                    Qt::LeftButton, QEvent::MouseButtonPress);
+            QWindowSystemInterface::handleMouseEvent<Delivery>(
+                    window, 1100, intoYourName, window->mapToGlobal(intoYourName), Qt::NoButton,
+                    Qt::LeftButton, QEvent::MouseButtonRelease);
         }
     };
     m_window->typeNames("Ram", "Sita");
     QTest::keyClick(lineEdit("txtYourPartner"), Qt::Key_Return);
+    QVERIFY(m_window->waitUntilIdle());
 
     QCOMPARE(m_window->beeps, 1);
-    QCOMPARE(partnerNameAtPauses, QStringList(5, "Sita"));
-    QTRY_COMPARE(lineEdit("txtYourPartner")->text(), QStringLiteral("Sitaz")); // not lost
+    QCOMPARE(seenAtPauses, QStringList(5, "txtYourPartner: Sita|")); // nothing happened yet
+    QTRY_COMPARE(seen(), after); // and nothing was lost
 }
 
 void tst_frmMain::commandsDuringAGameRunAfterIt()

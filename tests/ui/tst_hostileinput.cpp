@@ -53,9 +53,11 @@ private:
     }
     // Pastes text into the named box, as a user does with Ctrl+V.
     void paste(const char *boxName, const QString &text);
+    // Clicks Go and waits for the game, or the messages, to end.
     void clickGo()
     {
         QTest::mouseClick(m_window->findChild<QPushButton *>("cmdGo"), Qt::LeftButton);
+        QVERIFY(m_window->waitUntilIdle());
     }
 
     std::unique_ptr<WatchedWindow> m_window;
@@ -221,7 +223,8 @@ void tst_HostileInput::aboutOpenedAndClosedHundredsOfTimes()
     int openings = 0;
     auto openAndClose = [&](int times) {
         for (int i = 0; i < times; ++i) {
-            about->trigger(); // returns once the dialog has closed
+            about->trigger();
+            QVERIFY(m_window->waitUntilIdle()); // the dialog has closed
             ++openings;
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }

@@ -99,6 +99,7 @@ void tst_MainWindowLayout::playRamAndSita()
     control<QLineEdit>("txtYourName")->setText("Ram");
     control<QLineEdit>("txtYourPartner")->setText("Sita");
     QTest::mouseClick(control("cmdGo"), Qt::LeftButton);
+    QVERIFY(m_window->waitUntilIdle());
     QCOMPARE(m_window->visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 }));
 }
 

@@ -152,14 +152,19 @@ QList<int> WatchedWindow::strikesSeen() const
     return order;
 }
 
-bool WatchedWindow::pause()
+bool WatchedWindow::waitUntilIdle()
+{
+    return QTest::qWaitFor([this] { return !isBusy(); }, 60000);
+}
+
+void WatchedWindow::pause(Then over)
 {
     crossesAtPauses.append(visibleCrosses());
     if (duringPause) {
         const int number = crossesAtPauses.size();
         QTimer::singleShot(1ms, this, [this, number] { duringPause(number); });
     }
-    return frmMain::pause();
+    frmMain::pause(std::move(over));
 }
 
 void WatchedWindow::beep()

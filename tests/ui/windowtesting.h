@@ -76,8 +76,11 @@ public:
     QList<int> visibleCrosses() const;
     // The slots in the order in which their crosses appeared, over one game.
     QList<int> strikesSeen() const;
+    // Waits until the commands under way have ended, as a game's last beep or a message's OK ends
+    // them; false if they never do.
+    [[nodiscard]] bool waitUntilIdle();
 
 protected:
-    bool pause() override;
+    void pause(Then over) override;
     void beep() override;
 };
