@@ -8,6 +8,7 @@
 #include "heldinput.h"
 #include "namebox.h"
 #include "names.h"
+#include "sound.h"
 #include "twips.h"
 
 #include <QAction>
@@ -269,6 +270,14 @@ void frmMain::waitOver()
     runWaitingCommands();
 }
 
+void frmMain::dialogClosed()
+{
+    // The window takes the user's input again, as a window manager would give it back: a web page
+    // has none.
+    activateWindow();
+    waitOver();
+}
+
 void frmMain::go()
 {
     Clear_Crosses();
@@ -313,7 +322,7 @@ void frmMain::about()
     // once it has closed. Parenting it here keeps it above this window and deletes it with it.
     if (!m_about) {
         m_about = new frmAbout(this);
-        connect(m_about, &QDialog::finished, this, &frmMain::waitOver);
+        connect(m_about, &QDialog::finished, this, &frmMain::dialogClosed);
     }
     waitFor({});
     m_about->show();
@@ -359,7 +368,7 @@ void frmMain::showMessage(Tandro::Message message, Then closed)
                                 Tandro::messagePrompt(message), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
-    connect(box, &QDialog::finished, this, &frmMain::waitOver);
+    connect(box, &QDialog::finished, this, &frmMain::dialogClosed);
     waitFor(std::move(closed));
     box->show();
 }
@@ -388,7 +397,7 @@ void frmMain::pause(Then over)
 
 void frmMain::beep()
 {
-    QApplication::beep();
+    Sound::beep();
 }
 
 void frmMain::announceResult(int slot)

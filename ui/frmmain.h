@@ -78,6 +78,8 @@ private:
     void waitFor(Then then);
     // Goes on with the command that waited, then with those waiting their turn.
     void waitOver();
+    // The same, once a message or About that the command waited for has closed.
+    void dialogClosed();
 
     // The game's operations on this window; the rules themselves are the engine's.
     void CheckValidData(std::function<void(bool valid)> checked);
