@@ -11,6 +11,9 @@
 #   ./build.sh windows  install what is missing and cross-build for Windows, into build-windows/:
 #                       tandro.exe, the zip tandro-<version>-win64.zip and the installer
 #                       tandro-<version>-win64-setup.exe
+#   ./build.sh web      install what is missing and build for web browsers, into build-web/: the
+#                       site build-web/site/ and the zip tandro-<version>-web.zip of it
+#   ./build.sh serve    build for web browsers and serve the site on http://127.0.0.1:8000/
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -38,6 +41,13 @@ bench_packages=(libbenchmark-dev)
 windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev xz-utils nsis)
 # What testing on Windows needs besides: Wine with its own Windows fonts.
 windows_test_packages=(wine wine64 fonts-wine)
+# What building for the web needs: emscripten (with clang, binaryen and Node.js), Debian's Qt for
+# its tools, xz to unpack the Qt for the web, fontTools to cut down the faces the page carries
+# and the faces themselves, and git, whose last commit dates the zip.
+web_packages=(cmake ninja-build emscripten qt6-base-dev xz-utils fonttools
+    fonts-crosextra-carlito fonts-comic-neue fonts-liberation2 git)
+# What testing in a browser needs besides: Chromium, and Python's websocket module to drive it.
+web_test_packages=(chromium python3 python3-websocket)
 
 # The Qt for Windows: no Qt for Windows is in Debian's archive, so this one was built from
 # Debian's own Qt source with Debian's MinGW-w64 (../shared/toolchains/README.md says how). It is
@@ -45,6 +55,10 @@ windows_test_packages=(wine wine64 fonts-wine)
 qt_windows_archive=../shared/toolchains/qt6.4.2-mingw64-static.tar.xz
 qt_windows_sha256=0ecc58b1877cce70648e11293852647bc31f90b0ebe66dc641cc68ee2a9c875d
 qt_windows=${XDG_CACHE_HOME:-$HOME/.cache}/tandro/qt6.4.2-mingw64-static
+# The Qt for the web, likewise: none is in Debian's archive.
+qt_web_archive=../shared/toolchains/qt6.4.2-wasm-static.tar.xz
+qt_web_sha256=1cc96b447d7932c9ccc107fbf7d7466663a5f335751de5180816d0ec43efa833
+qt_web=${XDG_CACHE_HOME:-$HOME/.cache}/tandro/qt6.4.2-wasm
 
 install_missing() {
     local missing=() package
@@ -74,25 +88,51 @@ build_package() {
     cmake --build build-package --target package
 }
 
-# Unpacks the Qt for Windows into $qt_windows, if it is not there yet. Fails, saying why, where the
-# archive is missing or not the one expected.
+# unpack_qt TARGET BUILT ARCHIVE SHA256 FOLDER: unpacks the Qt for TARGET (Windows, the web),
+# BUILT as it says, into FOLDER, if it is not there yet. Fails, saying why, where the archive is
+# missing or not the one expected.
+unpack_qt() {
+    local target=$1 built=$2 archive=$3 sha256=$4 folder=$5
+    [ "$(cat "$folder/.sha256" 2>/dev/null)" = "$sha256" ] && return
+    if [ ! -f "$archive" ]; then
+        echo "Building for $target needs Qt 6.4.2 built $built, static, as $archive beside this" \
+            "repository; it is not there." >&2
+        return 1
+    fi
+    if ! echo "$sha256  $archive" | sha256sum --check --status; then
+        echo "$archive is not the Qt for $target this project builds with (its SHA-256 should" \
+            "be $sha256)." >&2
+        return 1
+    fi
+    echo "Unpacking the Qt for $target into $folder"
+    rm -rf "$folder"
+    mkdir -p "$(dirname "$folder")"
+    tar --extract --xz --file="$archive" --directory="$(dirname "$folder")"
+    echo "$sha256" >"$folder/.sha256"
+}
+
 unpack_qt_windows() {
-    [ "$(cat "$qt_windows/.sha256" 2>/dev/null)" = "$qt_windows_sha256" ] && return
-    if [ ! -f "$qt_windows_archive" ]; then
-        echo "Building for Windows needs Qt 6.4.2 built for Windows with MinGW-w64, static, as" \
-            "$qt_windows_archive beside this repository; it is not there." >&2
-        return 1
-    fi
-    if ! echo "$qt_windows_sha256  $qt_windows_archive" | sha256sum --check --status; then
-        echo "$qt_windows_archive is not the Qt for Windows this project builds with" \
-            "(its SHA-256 should be $qt_windows_sha256)." >&2
-        return 1
-    fi
-    echo "Unpacking the Qt for Windows into $qt_windows"
-    rm -rf "$qt_windows"
-    mkdir -p "$(dirname "$qt_windows")"
-    tar --extract --xz --file="$qt_windows_archive" --directory="$(dirname "$qt_windows")"
-    echo "$qt_windows_sha256" >"$qt_windows/.sha256"
+    unpack_qt Windows "for Windows with MinGW-w64" "$qt_windows_archive" "$qt_windows_sha256" \
+        "$qt_windows"
+}
+
+unpack_qt_web() {
+    unpack_qt "the web" "for WebAssembly with emscripten" "$qt_web_archive" "$qt_web_sha256" \
+        "$qt_web"
+}
+
+# Qt's CMake files for the web expect an emsdk, which Debian does not have: they read
+# $EMSDK/.emscripten and run the compiler from there. A folder of links to Debian's emscripten
+# stands in for it. Debian's Emscripten.cmake finds the compiler only when told where it is, and
+# emscripten's optimiser needs Debian's acorn module, which a Node.js from elsewhere misses.
+use_emscripten() {
+    export EMSDK=${XDG_CACHE_HOME:-$HOME/.cache}/tandro/emsdk
+    mkdir -p "$EMSDK/upstream/emscripten"
+    printf "EMSCRIPTEN_ROOT = '/upstream/emscripten'\n" >"$EMSDK/.emscripten"
+    ln -sfn /usr/bin/emcc "$EMSDK/upstream/emscripten/emcc"
+    ln -sfn /usr/bin/em++ "$EMSDK/upstream/emscripten/em++"
+    ln -sfn /usr/share/emscripten/cmake "$EMSDK/upstream/emscripten/cmake"
+    export EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs
 }
 
 # Cross-builds for Windows into build-windows/: with ON, the game and its tests (which make the
@@ -105,6 +145,21 @@ build_windows() {
         cmake --build build-windows
     else
         cmake --build build-windows --target package
+    fi
+}
+
+# Builds for the web into build-web/: with ON, the page and its tests and figures; otherwise the
+# site, build-web/site/, and the zip of it.
+build_web() {
+    use_emscripten
+    cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+        -DCMAKE_TOOLCHAIN_FILE="$qt_web/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DBUILD_TESTING="${1:-OFF}" -DTANDRO_BENCHMARKS="${1:-OFF}"
+    cmake --build build-web
+    if [ "${1:-OFF}" != ON ]; then
+        rm -rf build-web/site
+        cmake --install build-web --prefix build-web/site
+        cmake --build build-web --target package
     fi
 }
 
@@ -145,6 +200,20 @@ test)
         echo "Not building or testing for Windows: the Qt for Windows is not there" \
             "($qt_windows_archive; ./build.sh windows says more)."
     fi
+    # The web page played in headless Chromium, and its figures: what a browser fetches, and how
+    # soon the window shows.
+    if [ -f "$qt_web_archive" ]; then
+        web_start=$(date +%s)
+        install_missing "${web_packages[@]}" "${web_test_packages[@]}"
+        unpack_qt_web
+        build_web ON
+        ctest --test-dir build-web --output-on-failure
+        /usr/bin/python3 bench/web/figures.py build-web/tests/site build-web/bench/web/floor
+        echo "The web part took $(($(date +%s) - web_start)) s."
+    else
+        echo "Not building or testing for the web: the Qt for WebAssembly is not there" \
+            "($qt_web_archive; ./build.sh web says more)."
+    fi
     # Last, the suite as it ships, and the Debian package itself.
     build_package ON
     ctest --test-dir build-package --output-on-failure
@@ -163,8 +232,22 @@ windows)
     echo "For Windows: $(ls build-windows/tandro.exe build-windows/tandro-*-win64.zip \
         build-windows/tandro-*-win64-setup.exe | tr '\n' ' ')"
     ;;
+web)
+    install_missing "${web_packages[@]}"
+    unpack_qt_web
+    build_web
+    echo "For the web: the site build-web/site/ ($(ls build-web/site | tr '\n' ' '))" \
+        "and $(ls build-web/tandro-*-web.zip)"
+    ;;
+serve)
+    install_missing "${web_packages[@]}" python3
+    unpack_qt_web
+    build_web
+    echo "Serving build-web/site/ on http://127.0.0.1:8000/ (Ctrl+C stops)"
+    exec python3 -m http.server 8000 --bind 127.0.0.1 --directory build-web/site
+    ;;
 *)
-    echo "usage: $0 run|package|test|bench|windows" >&2
+    echo "usage: $0 run|package|test|bench|windows|web|serve" >&2
     exit 2
     ;;
 esac

@@ -12,6 +12,6 @@ int main(int argc, char *argv[])
         return *status;
     const std::unique_ptr<QApplication> application = StartUp::makeApplication(argc, argv);
     frmMain window;
-    window.show();
+    StartUp::showMainWindow(window);
     return QApplication::exec();
 }

@@ -5,6 +5,12 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QScreen>
+#include <QWidget>
+
+#ifdef Q_OS_WASM
+#include "webpage.h"
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -146,7 +152,27 @@ std::unique_ptr<QApplication> makeApplication(int &argc, char *argv[])
         passOn(message.type, context, message.text);
     }
     heldMessages.clear();
+#ifdef Q_OS_WASM
+    // In a web page the event loop never returns: once the window has gone, the page says that
+    // Tandro has ended.
+    QObject::connect(application.get(), &QGuiApplication::lastWindowClosed, &WebPage::ended);
+#endif
     return application;
+}
+
+void showMainWindow(QWidget &window)
+{
+    window.showNormal();
+#ifdef Q_OS_WASM
+    const auto centre = [&window] {
+        const QRect page = window.screen()->availableGeometry();
+        const QSize frame = window.frameGeometry().size();
+        window.move(page.left() + (page.width() - frame.width()) / 2,
+                    page.top() + (page.height() - frame.height()) / 2);
+    };
+    centre();
+    QObject::connect(window.screen(), &QScreen::availableGeometryChanged, &window, centre);
+#endif
 }
 
 } // namespace StartUp

@@ -4,6 +4,7 @@
 #include <optional>
 
 class QApplication;
+class QWidget;
 
 // What start-up does before the window opens.
 namespace StartUp {
@@ -18,6 +19,12 @@ std::optional<int> answerCommandLine(int argc, char *argv[]);
 // of argc and argv. Where there is no window system to reach, says so in one sentence and ends the
 // program with status 1, instead of the abort (and core dump) that Qt ends it with; Qt's own
 // messages on the way there are dropped. Otherwise they are passed on once the application is made.
+// In a web page, whose event loop never returns, the page is told when the last window has closed.
 std::unique_ptr<QApplication> makeApplication(int &argc, char *argv[]);
+
+// Shows window at its own size, where the window system puts it. In a web page, where Qt would
+// spread it over the whole page, it stands in the middle of the page, and stays there as the page
+// is resized.
+void showMainWindow(QWidget &window);
 
 } // namespace StartUp

@@ -2,6 +2,10 @@
 
 #include "accessibility.h"
 
+#ifdef Q_OS_WASM
+#include "webpage.h"
+#endif
+
 #include <QAccessibleWidget>
 
 namespace {
@@ -34,6 +38,9 @@ void Announcer::announce(const QString &message)
     // for a value changed to a text.
     QAccessibleValueChangeEvent event(this, message);
     QAccessible::updateAccessibility(&event);
+#elif defined(Q_OS_WASM)
+    // Qt 6.4 for WebAssembly tells screen readers nothing of the windows: the page does.
+    WebPage::announce(message);
 #endif
 }
 
@@ -41,4 +48,7 @@ void Announcer::withdraw()
 {
     hide();
     setAccessibleName(QString());
+#ifdef Q_OS_WASM
+    WebPage::announce(QString());
+#endif
 }

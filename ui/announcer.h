@@ -11,7 +11,8 @@
 // Notification, and announcing it shows the object: Orca speaks a notification when it becomes
 // showing. On Windows, it also reports its value changed to the sentence, which Qt's UI Automation
 // bridge raises as a notification event. The sentence stays there, for readers that walk the
-// window, until it is withdrawn.
+// window, until it is withdrawn. In a web page, where Qt 6.4 gives screen readers nothing, the
+// page's live region says it.
 class Announcer : public QWidget
 {
     Q_OBJECT

@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include <QDirIterator>
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace Fonts {
@@ -29,7 +31,7 @@ const StandIns Substitutions[] = {
 };
 #else
 constexpr QFont::StyleStrategy Strategy = QFont::PreferDefault;
-// The free faces that the set-up installs.
+// The free faces that the set-up installs, and that a web page gets with the program.
 const StandIns Substitutions[] = {
     // Carlito is as narrow as the classic face at 8.25 pt, so "Your Partners Name" and "Clear
     // Partner" fit their boxes with room to spare; the usual replacements (DejaVu Sans, and
@@ -51,6 +53,12 @@ const StandIns Substitutions[] = {
 void substituteMissingFaces()
 {
     static const bool installed = [] {
+#ifdef Q_OS_WASM
+        // A web page has no fonts but Qt's own DejaVu and Vera: Linux's stand-ins come with the
+        // program, cut down to the characters the windows show.
+        for (QDirIterator font(QStringLiteral(":/webfonts")); font.hasNext();)
+            QFontDatabase::addApplicationFont(font.next());
+#endif
         for (const StandIns &face : Substitutions) {
             QStringList standIns;
             for (const char *standIn : face.standIns) {

@@ -4,9 +4,9 @@
 
 // The windows ask for the classic Windows faces, and are drawn in them where the system has them.
 // Where a face is missing, the application maps it to the closest face: on Linux, a free face that
-// the set-up installs, chosen so that every text still fits its fixed box; on Windows, one of the
-// system's own. The system's own font configuration is left alone. Which faces stand in for which
-// is said here and nowhere else.
+// the set-up installs, chosen so that every text still fits its fixed box; in a web page, the same
+// faces, which come with the program; on Windows, one of the system's own. The system's own font
+// configuration is left alone. Which faces stand in for which is said here and nowhere else.
 namespace Fonts {
 
 // Installs the application's face substitutions, once: each window calls it before it sets a font.
