@@ -12,6 +12,7 @@
 #include "webpage.h"
 #endif
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -56,14 +57,41 @@ struct HeldMessage
 };
 QList<HeldMessage> heldMessages;
 QtMessageHandler passOn = nullptr;
+QString startedAs; // the program's name
 QString noDesktop;
+
+// Whether Qt's messages say that its X11 or Wayland platform could not reach a display: the one
+// failure that Tandro tells in a sentence of its own. Any other (a platform plugin that is not
+// there, or cannot be loaded, or cannot start) is Qt's to tell.
+bool noDisplayReached()
+{
+    return std::any_of(heldMessages.cbegin(), heldMessages.cend(), [](const HeldMessage &held) {
+        return (held.category == "qt.qpa.xcb"
+                && held.text.startsWith(QLatin1String("could not connect to display")))
+                || (held.category == "qt.qpa.wayland"
+                    && held.text.startsWith(QLatin1String("Failed to create wl_display")));
+    });
+}
 
 void holdWhileConnecting(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    // Qt gives up on a window system with a fatal message, and aborts once it is handled: say why
-    // in a sentence of our own, and end before it can.
+    // Qt gives up on a window system with a fatal message, and aborts once it is handled: say why,
+    // and end before it can.
     if (type == QtFatalMsg) {
-        Terminal::say(Terminal::Kind::Error, noDesktop);
+        QStringList said;
+        if (noDisplayReached()) {
+            said.append(noDesktop);
+        } else {
+            said.append(
+                    tr("%1: Tandro could not start the window system. Qt says:").arg(startedAs));
+            for (const HeldMessage &held : std::as_const(heldMessages)) {
+                const QMessageLogContext heldContext(nullptr, 0, nullptr,
+                                                     held.category.constData());
+                said.append(qFormatLogMessage(held.type, heldContext, held.text));
+            }
+            said.append(qFormatLogMessage(type, context, text).trimmed());
+        }
+        Terminal::say(Terminal::Kind::Error, said.join(u'\n'));
         std::fflush(stdout);
         std::_Exit(EXIT_FAILURE);
     }
@@ -136,7 +164,7 @@ std::unique_ptr<QApplication> makeApplication(int &argc, char *argv[])
 {
     const QString display =
             qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
-    const QString program = programName(argv);
+    const QString program = startedAs = programName(argv);
     noDesktop = display.isEmpty()
             ? tr("%1: Tandro needs a graphical desktop to open its window, and this session has "
                  "none (DISPLAY and WAYLAND_DISPLAY are unset).")

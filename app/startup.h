@@ -16,9 +16,11 @@ namespace StartUp {
 std::optional<int> answerCommandLine(int argc, char *argv[]);
 
 // Makes the application, which connects to the desktop's window system and takes Qt's options out
-// of argc and argv. Where there is no window system to reach, says so in one sentence and ends the
-// program with status 1, instead of the abort (and core dump) that Qt ends it with; Qt's own
-// messages on the way there are dropped. Otherwise they are passed on once the application is made.
+// of argc and argv. Where the window system cannot be started, says so and ends the program with
+// status 1, instead of the abort (and core dump) that Qt ends it with: in one sentence where there
+// is no display to reach, and otherwise with Qt's own messages, which say what went wrong (a
+// platform plugin that is missing or cannot be loaded). When the application is made, Qt's
+// messages on the way there are passed on.
 // In a web page, whose event loop never returns, the page is told when the last window has closed.
 std::unique_ptr<QApplication> makeApplication(int &argc, char *argv[]);
 

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 // Runs the tandro executable, each case in a process of its own, as a user runs it from a terminal.
@@ -19,17 +20,28 @@ private slots:
 
 namespace {
 
-enum class Display { None, Unreachable, Offscreen };
+// Where the program is to show its window: nowhere, on a display that does not answer, offscreen;
+// or through a platform plugin that is not there, or whose libraries cannot be loaded (one of
+// them, found first, is no library at all).
+enum class Display { None, Unreachable, Offscreen, UnknownPlatform, PlatformThatCannotLoad };
 
 QProcessEnvironment environment(Display display)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE" })
         environment.remove(QLatin1String(name));
-    if (display == Display::Unreachable)
+    if (display != Display::None && display != Display::Offscreen)
         environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":987"));
-    else if (display == Display::Offscreen)
+    if (display == Display::Offscreen)
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (display == Display::UnknownPlatform)
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("nosuch"));
+    if (display == Display::PlatformThatCannotLoad) {
+        static QTemporaryDir brokenLibraries;
+        QFile(brokenLibraries.filePath(QStringLiteral("libxcb-icccm.so.4")))
+                .open(QIODevice::WriteOnly);
+        environment.insert(QStringLiteral("LD_LIBRARY_PATH"), brokenLibraries.path());
+    }
     return environment;
 }
 
@@ -69,6 +81,18 @@ void tst_CommandLine::answersAndRefusals_data()
             << QStringList {} << Display::Unreachable << 1 << ""
             << "%1: Tandro needs a graphical desktop to open its window, and could not reach "
                "the one at :987.\n";
+    // Otherwise Qt says what went wrong, after Tandro's first line.
+    QTest::newRow("an unknown platform plugin")
+            << QStringList {} << Display::UnknownPlatform << 1 << ""
+            << "%1: Tandro could not start the window system. Qt says:\n"
+               "qt.qpa.plugin: Could not find the Qt platform plugin \"nosuch\" in \"\"\n"
+               "This application failed to start because no Qt platform plugin could be "
+               "initialized.[^\n]*\n\nAvailable platform plugins are: [^\n]*xcb[^\n]*\n";
+    QTest::newRow("a platform plugin that cannot be loaded")
+            << QStringList {} << Display::PlatformThatCannotLoad << 1 << ""
+            << "%1: Tandro could not start the window system. Qt says:\n"
+               "qt.qpa.plugin: Could not load the Qt platform plugin \"xcb\" in \"\" even though "
+               "it was found.\n[\\s\\S]+\n";
 #endif
     // Refused before any window can open: with a display there, the program ends at once.
     QTest::newRow("unknown option")
