@@ -1,4 +1,5 @@
 #include "frmmain.h"
+#include "process.h"
 #include "startup.h"
 
 #include <tandro/identity.h>
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     if (const std::optional<int> status = StartUp::answerCommandLine(argc, argv))
         return *status;
     const std::unique_ptr<QApplication> application = StartUp::makeApplication(argc, argv);
+    Process::setUp();
     frmMain window;
     StartUp::showMainWindow(window);
     return QApplication::exec();

@@ -15,6 +15,7 @@
 #include "frmmain.h"
 #include "literalrules.h"
 #include "names.h"
+#include "process.h"
 
 #include <benchmark/benchmark.h>
 
@@ -219,6 +220,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tandro"));
+    Process::setUp();
 
     benchmark::Initialize(&argc, argv);
     registerGetNumber();

@@ -7,6 +7,7 @@
 // Run it with QT_QPA_PLATFORM=offscreen to render without a display (screenshots.sh does).
 
 #include "frmmain.h"
+#include "process.h"
 
 #include <tandro/identity.h>
 
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     Tandro::Identity::apply();
+    Process::setUp();
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
     frmMain window;

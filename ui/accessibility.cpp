@@ -1,5 +1,8 @@
 #include "accessibility.h"
 
+#include "announcer.h"
+#include "namebox.h"
+
 #include <QAccessibleWidget>
 #include <QVariant>
 #include <QWidget>
@@ -47,18 +50,15 @@ QAccessibleInterface *containerInterface(const QString &className, QObject *obje
 
 namespace Accessibility {
 
-void installFactory(QAccessible::InterfaceFactory factory)
+void installInterfaces()
 {
-    static QList<QAccessible::InterfaceFactory> installed;
-    if (installed.contains(factory))
-        return;
-    installed.append(factory);
-    QAccessible::installFactory(factory);
+    QAccessible::installFactory(containerInterface);
+    QAccessible::installFactory(NameBox::accessibleInterface);
+    QAccessible::installFactory(Announcer::accessibleInterface);
 }
 
 void leaveOut(QWidget *decoration)
 {
-    installFactory(containerInterface);
     decoration->setProperty(LeftOut, true);
 }
 

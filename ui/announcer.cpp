@@ -1,27 +1,20 @@
 #include "announcer.h"
 
-#include "accessibility.h"
-
 #ifdef Q_OS_WASM
 #include "webpage.h"
 #endif
 
 #include <QAccessibleWidget>
 
-namespace {
-
-QAccessibleInterface *announcerInterface(const QString &className, QObject *object)
+QAccessibleInterface *Announcer::accessibleInterface(const QString &className, QObject *object)
 {
-    if (className == QLatin1String(Announcer::staticMetaObject.className()))
+    if (className == QLatin1String(staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<Announcer *>(object), QAccessible::Notification);
     return nullptr;
 }
 
-} // namespace
-
 Announcer::Announcer(QWidget *parent) : QWidget(parent)
 {
-    Accessibility::installFactory(announcerInterface);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
     hide();

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QAccessibleInterface;
+
 // Tells a user of a screen reader, in a short sentence, what has just happened on a window,
 // without moving the focus. Nothing of it is seen: it takes no room, draws nothing and lets the
 // mouse through. It exists only for screen readers.
@@ -24,4 +26,8 @@ public:
     void announce(const QString &message);
     // Takes the last message back, once it no longer holds.
     void withdraw();
+
+    // The accessible interface of object when it is an announcer, for
+    // QAccessible::installFactory; null otherwise.
+    static QAccessibleInterface *accessibleInterface(const QString &className, QObject *object);
 };

@@ -50,26 +50,22 @@ const StandIns Substitutions[] = {
 
 } // namespace
 
-void substituteMissingFaces()
+void installStandIns()
 {
-    static const bool installed = [] {
 #ifdef Q_OS_WASM
-        // A web page has no fonts but Qt's own DejaVu and Vera: Linux's stand-ins come with the
-        // program, cut down to the characters the windows show.
-        for (QDirIterator font(QStringLiteral(":/webfonts")); font.hasNext();)
-            QFontDatabase::addApplicationFont(font.next());
+    // A web page has no fonts but Qt's own DejaVu and Vera: Linux's stand-ins come with the
+    // program, cut down to the characters the windows show.
+    for (QDirIterator font(QStringLiteral(":/webfonts")); font.hasNext();)
+        QFontDatabase::addApplicationFont(font.next());
 #endif
-        for (const StandIns &face : Substitutions) {
-            QStringList standIns;
-            for (const char *standIn : face.standIns) {
-                if (standIn)
-                    standIns.append(QString::fromLatin1(standIn));
-            }
-            QFont::insertSubstitutions(QString::fromLatin1(face.face), standIns);
+    for (const StandIns &face : Substitutions) {
+        QStringList standIns;
+        for (const char *standIn : face.standIns) {
+            if (standIn)
+                standIns.append(QString::fromLatin1(standIn));
         }
-        return true;
-    }();
-    Q_UNUSED(installed);
+        QFont::insertSubstitutions(QString::fromLatin1(face.face), standIns);
+    }
 }
 
 QFont font(const QString &face, qreal points, QFont::Weight weight)

@@ -9,8 +9,9 @@
 // configuration is left alone. Which faces stand in for which is said here and nowhere else.
 namespace Fonts {
 
-// Installs the application's face substitutions, once: each window calls it before it sets a font.
-void substituteMissingFaces();
+// Installs the application's face substitutions (and, in a web page, the faces themselves). Once
+// for the process, before any window sets a font.
+void installStandIns();
 
 // face at points, in weight.
 QFont font(const QString &face, qreal points, QFont::Weight weight = QFont::Normal);

@@ -74,7 +74,6 @@ void makeLine(QWidget *parent, const Line &line)
 
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
-    Fonts::substituteMissingFaces();
     setFont(Fonts::windowFont());
     setWindowTitle(tr("About Tandro"));
     setWindowIcon(heartIcon());

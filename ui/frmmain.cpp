@@ -97,7 +97,6 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &text,
 
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 {
-    Fonts::substituteMissingFaces();
     setFont(Fonts::windowFont());
     setWindowTitle(QCoreApplication::applicationName());
     setWindowIcon(heartIcon());

@@ -174,18 +174,17 @@ QRect NameBoxAccessible::characterRect(int offset) const
     return inBox.translated(box()->mapToGlobal(QPoint(0, 0)));
 }
 
-QAccessibleInterface *nameBoxInterface(const QString &className, QObject *object)
+} // namespace
+
+QAccessibleInterface *NameBox::accessibleInterface(const QString &className, QObject *object)
 {
-    if (className == QLatin1String(NameBox::staticMetaObject.className()))
+    if (className == QLatin1String(staticMetaObject.className()))
         return new NameBoxAccessible(static_cast<NameBox *>(object));
     return nullptr;
 }
 
-} // namespace
-
 NameBox::NameBox(QWidget *parent) : QLineEdit(parent)
 {
-    Accessibility::installFactory(nameBoxInterface);
     // Names have no length limit (a line edit's own default is 32,767 characters).
     setMaxLength(std::numeric_limits<int>::max());
 }

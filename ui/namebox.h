@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+class QAccessibleInterface;
+
 // A box for a name: one line of text with no length limit, whose whole text screen readers read.
 //
 // Qt's own accessible interface for line edits reports an empty run of text attributes at each
@@ -14,4 +16,8 @@ class NameBox : public QLineEdit
 
 public:
     explicit NameBox(QWidget *parent = nullptr);
+
+    // The accessible interface of object when it is a name box, for QAccessible::installFactory;
+    // null otherwise.
+    static QAccessibleInterface *accessibleInterface(const QString &className, QObject *object);
 };

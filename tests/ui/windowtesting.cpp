@@ -1,5 +1,7 @@
 #include "windowtesting.h"
 
+#include "process.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QHash>
@@ -76,6 +78,7 @@ void setUpWindowTests()
     if (testLogHandler)
         return;
     testLogHandler = qInstallMessageHandler(dropSizeHintWarning);
+    Process::setUp();
     qApp->installEventFilter(new UnexpectedMessageBoxGuard(qApp));
 }
 

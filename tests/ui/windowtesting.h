@@ -19,6 +19,7 @@ QString faceDrawnFor(const QString &face);
 [[nodiscard]] bool showActive(QWidget *window);
 
 // The set-up that every window test shares, for its initTestCase():
+// - What the process needs before any window exists, as the start-up gives it.
 // - The offscreen platform cannot hand a fixed window size on to a window manager and warns about
 //   it for every fixed-size window. Drops exactly that warning; all other output goes on to the
 //   test log.
