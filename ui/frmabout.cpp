@@ -1,5 +1,6 @@
 #include "frmabout.h"
 
+#include "controls.h"
 #include "fonts.h"
 #include "hearticon.h"
 #include "twips.h"
@@ -15,21 +16,6 @@ namespace {
 // The client area, in twips.
 constexpr int ClientWidth = 5730;
 constexpr int ClientHeight = 3555;
-
-// The controls in the order they are created, with their places in twips.
-// clang-format off
-constexpr Twips::Place Places[] = {
-    { "Text1", 240, 2760, 3855, 615 },
-    { "picIcon", 240, 360, 480, 480 },
-    { "cmdOK", 4245, 2520, 1260, 345 },
-    { "Label3", 240, 2520, 2775, 255 },
-    { "Label1", 240, 2160, 3855, 255 },
-    { "lblDescription", 1080, 960, 4005, 690 },
-    { "lblTitle", 1050, 120, 3885, 480 },
-    { "lblVersion", 1080, 600, 3885, 345 },
-    { "lblDisclaimer", 240, 1920, 3150, 225 },
-};
-// clang-format on
 
 // The two rules across the dialog: from (x1, y1) to (x2, y2) in twips, width in pixels.
 struct Line
@@ -48,12 +34,7 @@ constexpr Line Lines[] = {
     { "Line1_0", 120, 2160, 5669, 2160, 2, 0xffffffff }, // white on white: it does not show
 };
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
+using Controls::makeLabel;
 
 // A line is drawn as a box of its colour, as long as the line and as high as it is wide.
 void makeLine(QWidget *parent, const Line &line)
@@ -153,8 +134,9 @@ void frmAbout::createControls()
     cmdOK->setDefault(true); // Enter presses it; Esc closes the dialog the same way
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    makeLabel(m_form, "Label3", tr("Contact Information:"));
-    makeLabel(m_form, "Label1", tr("A little game of two names, built in C++ with Qt 6."));
+    auto *Label3 = makeLabel(m_form, "Label3", tr("Contact Information:"));
+    auto *Label1 =
+            makeLabel(m_form, "Label1", tr("A little game of two names, built in C++ with Qt 6."));
     makeLine(m_form, Lines[0]);
 
     QPalette black;
@@ -183,7 +165,25 @@ void frmAbout::createControls()
             makeLabel(m_form, "lblDisclaimer", tr("Warning: Clicking on OK closes this Dialog !"));
     lblDisclaimer->setPalette(black);
 
-    Twips::placeControls(m_form, Places);
+    // The controls in the order they are created, with their places in twips.
+    // clang-format off
+    const Twips::Place places[] = {
+        { Text1, 240, 2760, 3855, 615 },
+        { picIcon, 240, 360, 480, 480 },
+        { cmdOK, 4245, 2520, 1260, 345 },
+        { Label3, 240, 2520, 2775, 255 },
+        { Label1, 240, 2160, 3855, 255 },
+        { lblDescription, 1080, 960, 4005, 690 },
+        { lblTitle, 1050, 120, 3885, 480 },
+        { lblVersion, 1080, 600, 3885, 345 },
+        { lblDisclaimer, 240, 1920, 3150, 225 },
+    };
+    // clang-format on
+    Twips::placeControls(places, logicalDpiX());
+    // Labels stand beneath the controls that take input, whatever the order they were made in:
+    // "Contact Information:" reaches a pixel into the contact box, whose edge shows.
+    Text1->raise();
+    cmdOK->raise();
     Text1->setPlainText(tr("Questions, ideas and bug reports are welcome:\r\n"
                            "file them in the issue tracker of the project that gave you this game."
                            "\r\n")); // two lines, each ended by CR LF: 119 characters

@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "announcer.h"
+#include "controls.h"
 #include "fonts.h"
 #include "frmabout.h"
 #include "hearticon.h"
@@ -22,57 +23,11 @@
 
 namespace {
 
-// Every control of the window in tab order, with its place in twips from the top-left corner of
-// the client area.
-// clang-format off
-constexpr Twips::Place Places[] = {
-    { "lblYourName", 120, 240, 1455, 255 },
-    { "txtYourName", 1680, 240, 2415, 285 },
-    { "lblPartnerName", 120, 720, 1455, 255 },
-    { "txtYourPartner", 1680, 720, 2415, 285 },
-    { "cmdGo", 240, 1200, 1095, 375 },
-    { "cmdClear", 1598, 1200, 1095, 375 },
-    { "cmdClearPartner", 2918, 1200, 1095, 375 },
-    { "lblH", 1440, 1800, 255, 255 },
-    { "lblF", 1440, 2040, 255, 255 },
-    { "lblL", 1440, 2280, 255, 255 },
-    { "lblA", 1440, 2520, 255, 255 },
-    { "lblM", 1440, 2760, 255, 255 },
-    { "lblE", 1440, 3000, 255, 255 },
-    { "lblHates", 1800, 1800, 855, 255 },
-    { "lblFriend", 1800, 2040, 855, 255 },
-    { "lblLove", 1800, 2280, 855, 255 },
-    { "lblAdmire", 1800, 2520, 855, 255 },
-    { "lblMarriage", 1800, 2760, 855, 255 },
-    { "lblEnemy", 1800, 3000, 855, 255 },
-    { "cmdExit", 1440, 3360, 1095, 375 },
-};
-// clang-format on
+using Controls::makeLabel;
 
 // The client area below the menu bar, in twips.
 constexpr int ClientWidth = 4290;
 constexpr int ClientHeight = 3945;
-
-// The cross and the word label of each slot of the board, slot 1 first.
-struct BoardRow
-{
-    const char *cross;
-    const char *word;
-};
-
-constexpr BoardRow BoardRows[Tandro::SlotCount] = {
-    { "lblH", "lblHates" },  { "lblF", "lblFriend" },   { "lblL", "lblLove" },
-    { "lblA", "lblAdmire" }, { "lblM", "lblMarriage" }, { "lblE", "lblEnemy" },
-};
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    // Opaque in the window's own colour, so that the overlapping rows of the board show no box.
-    label->setAutoFillBackground(true);
-    return label;
-}
 
 NameBox *makeNameBox(QWidget *parent, const char *name, const QString &toolTip)
 {
@@ -94,6 +49,15 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &text,
 }
 
 } // namespace
+
+const std::array<frmMain::Slot, Tandro::SlotCount> frmMain::BoardSlots = { {
+        { &frmMain::lblH, "lblH", &frmMain::lblHates, "lblHates" },
+        { &frmMain::lblF, "lblF", &frmMain::lblFriend, "lblFriend" },
+        { &frmMain::lblL, "lblL", &frmMain::lblLove, "lblLove" },
+        { &frmMain::lblA, "lblA", &frmMain::lblAdmire, "lblAdmire" },
+        { &frmMain::lblM, "lblM", &frmMain::lblMarriage, "lblMarriage" },
+        { &frmMain::lblE, "lblE", &frmMain::lblEnemy, "lblEnemy" },
+} };
 
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 {
@@ -176,19 +140,19 @@ void frmMain::createControls()
     QPalette crossColours;
     crossColours.setColor(QPalette::WindowText, QColor(255, 0, 0));
     for (int slot = 1; slot <= Tandro::SlotCount; ++slot) {
-        const BoardRow &row = BoardRows[slot - 1];
-        QLabel *cross = makeLabel(client, row.cross, tr("X"));
+        const Slot &row = BoardSlots[slot - 1];
+        QLabel *cross = this->*row.cross = makeLabel(client, row.crossName, tr("X"));
         cross->setFont(crossFont);
         cross->setPalette(crossColours);
         cross->setAlignment(Qt::AlignCenter);
         cross->hide();
         // A screen reader hears a struck word as crossed out, from the word itself.
         Accessibility::leaveOut(cross);
-        m_crosses[slot - 1] = cross;
     }
-    for (int slot = 1; slot <= Tandro::SlotCount; ++slot)
-        m_words[slot - 1] =
-                makeLabel(client, BoardRows[slot - 1].word, Tandro::relationshipWord(slot));
+    for (int slot = 1; slot <= Tandro::SlotCount; ++slot) {
+        const Slot &row = BoardSlots[slot - 1];
+        this->*row.word = makeLabel(client, row.wordName, Tandro::relationshipWord(slot));
+    }
 
     cmdExit = makeButton(client, "cmdExit", tr("E&xit"), tr("Click here to exit the Application"));
     m_announcer = new Announcer(client);
@@ -196,23 +160,47 @@ void frmMain::createControls()
 
 void frmMain::placeControls()
 {
+    // Every control of the window in tab order, with its place in twips from the top-left corner
+    // of the client area.
+    // clang-format off
+    const Twips::Place places[] = {
+        { lblYourName, 120, 240, 1455, 255 },
+        { txtYourName, 1680, 240, 2415, 285 },
+        { lblPartnerName, 120, 720, 1455, 255 },
+        { txtYourPartner, 1680, 720, 2415, 285 },
+        { cmdGo, 240, 1200, 1095, 375 },
+        { cmdClear, 1598, 1200, 1095, 375 },
+        { cmdClearPartner, 2918, 1200, 1095, 375 },
+        { lblH, 1440, 1800, 255, 255 },
+        { lblF, 1440, 2040, 255, 255 },
+        { lblL, 1440, 2280, 255, 255 },
+        { lblA, 1440, 2520, 255, 255 },
+        { lblM, 1440, 2760, 255, 255 },
+        { lblE, 1440, 3000, 255, 255 },
+        { lblHates, 1800, 1800, 855, 255 },
+        { lblFriend, 1800, 2040, 855, 255 },
+        { lblLove, 1800, 2280, 855, 255 },
+        { lblAdmire, 1800, 2520, 855, 255 },
+        { lblMarriage, 1800, 2760, 855, 255 },
+        { lblEnemy, 1800, 3000, 855, 255 },
+        { cmdExit, 1440, 3360, 1095, 375 },
+    };
+    // clang-format on
+
     QWidget *client = centralWidget();
     const int dpi = client->logicalDpiX();
     client->setFixedSize(Twips::toPixels(ClientWidth, dpi), Twips::toPixels(ClientHeight, dpi));
-    Twips::placeControls(client, Places);
-    for (const BoardRow &row : BoardRows) {
-        for (const char *name : { row.cross, row.word })
-            m_board |= client->findChild<QWidget *>(QLatin1String(name))->geometry();
-    }
+    Twips::placeControls(places, dpi);
+    for (const Slot &row : BoardSlots)
+        m_board |= (this->*row.cross)->geometry() | (this->*row.word)->geometry();
 
     // The places are listed in tab order.
     QWidget *previousInTabOrder = nullptr;
-    for (const Twips::Place &place : Places) {
-        auto *control = client->findChild<QWidget *>(QLatin1String(place.name));
-        if (control->focusPolicy() & Qt::TabFocus) {
+    for (const Twips::Place &place : places) {
+        if (place.control->focusPolicy() & Qt::TabFocus) {
             if (previousInTabOrder)
-                setTabOrder(previousInTabOrder, control);
-            previousInTabOrder = control;
+                setTabOrder(previousInTabOrder, place.control);
+            previousInTabOrder = place.control;
         }
     }
 }
@@ -374,10 +362,12 @@ void frmMain::showMessage(Tandro::Message message, Then closed)
 
 void frmMain::setCrossVisible(int slot, bool visible)
 {
-    m_crosses.at(slot - 1)->setVisible(visible);
+    const Slot &row = BoardSlots.at(slot - 1);
+    (this->*row.cross)->setVisible(visible);
     // Read word by word, the board says which words are crossed out.
-    m_words.at(slot - 1)->setAccessibleName(
-            visible ? tr("%1, crossed out").arg(Tandro::relationshipWord(slot)) : QString());
+    (this->*row.word)
+            ->setAccessibleName(visible ? tr("%1, crossed out").arg(Tandro::relationshipWord(slot))
+                                        : QString());
 }
 
 void frmMain::refresh()

@@ -104,10 +104,28 @@ private:
     QAction *mnuAbout = nullptr;
     QPushButton *m_defaultButton = nullptr; // Go
     QMetaObject::Connection m_focusWatch;
-    // lblH, lblF, lblL, lblA, lblM and lblE: the crosses of slots 1 to 6.
-    std::array<QLabel *, Tandro::SlotCount> m_crosses {};
-    // lblHates, lblFriend, lblLove, lblAdmire, lblMarriage and lblEnemy: the words of slots 1 to 6.
-    std::array<QLabel *, Tandro::SlotCount> m_words {};
+    // The board: the cross and the word of each slot.
+    QLabel *lblH = nullptr;
+    QLabel *lblF = nullptr;
+    QLabel *lblL = nullptr;
+    QLabel *lblA = nullptr;
+    QLabel *lblM = nullptr;
+    QLabel *lblE = nullptr;
+    QLabel *lblHates = nullptr;
+    QLabel *lblFriend = nullptr;
+    QLabel *lblLove = nullptr;
+    QLabel *lblAdmire = nullptr;
+    QLabel *lblMarriage = nullptr;
+    QLabel *lblEnemy = nullptr;
+    // The cross and the word of each slot of the board, with their names.
+    struct Slot
+    {
+        QLabel *frmMain::*cross;
+        const char *crossName;
+        QLabel *frmMain::*word;
+        const char *wordName;
+    };
+    static const std::array<Slot, Tandro::SlotCount> BoardSlots; // slot 1 first
     QRect m_board; // the crosses and their words, in the client area
     Announcer *m_announcer = nullptr; // tells a screen reader's user how a game ended
 

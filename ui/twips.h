@@ -29,14 +29,14 @@ constexpr QRect toPixels(int left, int top, int width, int height, int dpi)
 // Where a control stands, in twips from the top-left corner of its window's client area.
 struct Place
 {
-    const char *name; // the control's object name
+    QWidget *control;
     int left;
     int top;
     int width;
     int height;
 };
 
-// Puts each control named in places, a child of client, in its place at client's logical DPI.
-void placeControls(QWidget *client, std::span<const Place> places);
+// Puts each control of places in its place, at dpi logical dots per inch.
+void placeControls(std::span<const Place> places, int dpi);
 
 } // namespace Twips
