@@ -39,8 +39,9 @@ bench_packages=(libbenchmark-dev)
 # its tools (moc, rcc), of the same version as the Qt for Windows, xz to unpack that, and NSIS for
 # the installer.
 windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev xz-utils nsis)
-# What testing on Windows needs besides: Wine with its own Windows fonts.
-windows_test_packages=(wine wine64 fonts-wine)
+# What testing on Windows needs besides: Wine with its own Windows fonts, and a private X server for
+# Windows' own platform.
+windows_test_packages=(wine wine64 fonts-wine xvfb)
 # What building for the web needs: emscripten (with clang, binaryen and Node.js), Debian's Qt for
 # its tools, xz to unpack the Qt for the web, fontTools to cut down the faces the page carries
 # and the faces themselves, and git, whose last commit dates the zip.

@@ -1,7 +1,9 @@
 # Reads the executable's resources back as a script with the MinGW resource compiler, and checks
 # the icon, the manifest and every field of the version record: from the resource script, compiled
 # (-DRC=tandro.rc), or from the Windows executable itself (-DEXE=tandro.exe).
-#   cmake -DWINDRES=... -DRC=<tandro.rc>|-DEXE=<tandro.exe> -DWORK=<scratch folder>
+# The manifest is read as Windows reads it (manifest_says.py), so that what it says counts, not
+# what it holds in comments.
+#   cmake -DWINDRES=... -DPYTHON=... -DRC=<tandro.rc>|-DEXE=<tandro.exe> -DWORK=<scratch folder>
 #       -P version_record.cmake
 # Where no resource compiler is installed, says "TEST SKIPPED" and passes over the checks.
 if(NOT WINDRES)
@@ -27,6 +29,24 @@ if(failed)
 endif()
 file(READ "${WORK}/read-back.rc" resources)
 
+# The manifest, as the resource compiler writes it back: a string a line, with "" for ".
+string(REGEX MATCH "1 24 /\\* RT_MANIFEST \\*/[^\n]*\nBEGIN\n([^\n]*\n)*END" block "${resources}")
+string(REGEX MATCHALL "\n  \"[^\n]*\"" lines "${block}")
+set(manifest "")
+foreach(line IN LISTS lines)
+    string(REGEX REPLACE "^\n  \"(.*)\"$" "\\1" line "${line}")
+    string(REPLACE "\"\"" "\"" line "${line}")
+    string(REPLACE "\\n" "\n" line "${line}")
+    string(APPEND manifest "${line}")
+endforeach()
+file(WRITE "${WORK}/manifest.xml" "${manifest}")
+execute_process(COMMAND "${PYTHON}" "${CMAKE_CURRENT_LIST_DIR}/manifest_says.py"
+    "${WORK}/manifest.xml" OUTPUT_VARIABLE said ERROR_VARIABLE errors RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "the manifest cannot be read:\n${errors}")
+endif()
+string(APPEND resources "\n${said}")
+
 set(expected
     # the heart: 32 and 16 pixels square, 16 colours, 4 bits a pixel; 48 and 256 pixels square,
     # 32 bits a pixel
@@ -34,14 +54,14 @@ set(expected
     "\"\\020\\020\\020\\000\", 1, 4,"
     "\"\\060\\060\\000\\000\", 1, 32,"
     "\"\\000\\000\\000\\000\", 1, 32,"
-    # the manifest, for the program (1): Windows 10 and 11, drawn for each screen's resolution,
-    # the current common controls, the rights of whoever starts it
+    # the manifest, for the program (1), as Windows reads it: Windows 10 and 11, drawn for each
+    # screen's resolution, the current common controls, the rights of whoever starts it
     "1 24 /* RT_MANIFEST */"
-    "supportedOS Id=\"\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"\""
-    ">true/pm</dpiAware>"
-    ">PerMonitorV2</dpiAwareness>"
-    "name=\"\"Microsoft.Windows.Common-Controls\"\" version=\"\"6.0.0.0\"\""
-    "requestedExecutionLevel level=\"\"asInvoker\"\""
+    "supportedOS: Id={8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"
+    "dpiAware: true/pm"
+    "dpiAwareness: PerMonitorV2"
+    "dependency: language=* name=Microsoft.Windows.Common-Controls processorArchitecture=* publicKeyToken=6595b64144ccf1df type=win32 version=6.0.0.0"
+    "requestedExecutionLevel: level=asInvoker uiAccess=false"
     "FILEVERSION 2, 1, 0, 0"
     "PRODUCTVERSION 2, 1, 0, 0"
     "FILETYPE 0x1" # an application

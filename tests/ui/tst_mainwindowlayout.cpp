@@ -235,6 +235,7 @@ void tst_MainWindowLayout::fonts()
     QCOMPARE(font.pointSizeF(), 8.25);
     QCOMPARE(font.weight(), QFont::Normal);
     QCOMPARE(QFontInfo(font).family(), faceDrawnFor(QStringLiteral("MS Sans Serif")));
+    QCOMPARE(QFontInfo(font).pixelSize(), 11); // 8.25 points at 96 dots per inch, not a size up
     for (const QString &name : CaptionNames + WordNames + BoxNames + ButtonNames)
         QCOMPARE(control(name)->font(), font);
 }

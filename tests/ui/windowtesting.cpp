@@ -50,7 +50,11 @@ QString faceDrawnFor(const QString &face)
 {
 #ifdef Q_OS_WIN
     // The tests' Wine has Wine's own fonts only: "MS Sans Serif" itself, and Tahoma, the last of
-    // Windows' stand-ins for "Modern".
+    // Windows' stand-ins for "Modern". Windows' own platform, which draws with Windows' font
+    // system, finds no outline face of "MS Sans Serif" in Wine and takes Tahoma, its last stand-in,
+    // too.
+    if (QGuiApplication::platformName() == QLatin1String("windows"))
+        return QStringLiteral("Tahoma");
     static const QHash<QString, QString> drawnIn = {
         { QStringLiteral("MS Sans Serif"), QStringLiteral("MS Sans Serif") },
         { QStringLiteral("Modern"), QStringLiteral("Tahoma") },
