@@ -75,18 +75,19 @@ install_missing() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
 }
 
+# Each build is one of CMakePresets.json's, into the folder it names.
+
 # The game alone, without its tests.
 build() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
-    cmake --build build
+    cmake --preset game
+    cmake --build --preset game
 }
 
 # Builds as Debian builds its packages and makes the package with cpack, into build-package/; with
 # the tests when given ON.
 build_package() {
-    cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DTANDRO_DEBIAN_PACKAGE=ON \
-        -DBUILD_TESTING="${1:-OFF}"
-    cmake --build build-package --target package
+    cmake --preset package -DBUILD_TESTING="${1:-OFF}"
+    cmake --build --preset package
 }
 
 # unpack_qt TARGET BUILT ARCHIVE SHA256 FOLDER: unpacks the Qt for TARGET (Windows, the web),
@@ -123,40 +124,37 @@ unpack_qt_web() {
 }
 
 # Qt's CMake files for the web expect an emsdk, which Debian does not have: they read
-# $EMSDK/.emscripten and run the compiler from there. A folder of links to Debian's emscripten
-# stands in for it. Debian's Emscripten.cmake finds the compiler only when told where it is, and
-# emscripten's optimiser needs Debian's acorn module, which a Node.js from elsewhere misses.
-use_emscripten() {
-    export EMSDK=${XDG_CACHE_HOME:-$HOME/.cache}/tandro/emsdk
-    mkdir -p "$EMSDK/upstream/emscripten"
-    printf "EMSCRIPTEN_ROOT = '/upstream/emscripten'\n" >"$EMSDK/.emscripten"
-    ln -sfn /usr/bin/emcc "$EMSDK/upstream/emscripten/emcc"
-    ln -sfn /usr/bin/em++ "$EMSDK/upstream/emscripten/em++"
-    ln -sfn /usr/share/emscripten/cmake "$EMSDK/upstream/emscripten/cmake"
-    export EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs
+# $EMSDK/.emscripten and run the compiler from there. A folder of links to Debian's emscripten,
+# build-web/emsdk, stands in for it; the web preset points EMSDK there, and says what else
+# Debian's emscripten needs.
+make_emsdk() {
+    local emsdk=build-web/emsdk
+    mkdir -p "$emsdk/upstream/emscripten"
+    printf "EMSCRIPTEN_ROOT = '/upstream/emscripten'\n" >"$emsdk/.emscripten"
+    ln -sfn /usr/bin/emcc "$emsdk/upstream/emscripten/emcc"
+    ln -sfn /usr/bin/em++ "$emsdk/upstream/emscripten/em++"
+    ln -sfn /usr/share/emscripten/cmake "$emsdk/upstream/emscripten/cmake"
 }
 
 # Cross-builds for Windows into build-windows/: with ON, the game and its tests (which make the
 # zip and the installer themselves); otherwise the game, the zip and the installer.
 build_windows() {
-    cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$qt_windows/lib/cmake/Qt6/qt.toolchain.cmake" \
+    cmake --preset windows -DCMAKE_TOOLCHAIN_FILE="$qt_windows/lib/cmake/Qt6/qt.toolchain.cmake" \
         -DBUILD_TESTING="${1:-OFF}"
     if [ "${1:-OFF}" = ON ]; then
-        cmake --build build-windows
+        cmake --build --preset windows
     else
-        cmake --build build-windows --target package
+        cmake --build --preset windows --target package
     fi
 }
 
 # Builds for the web into build-web/: with ON, the page and its tests and figures; otherwise the
 # site, build-web/site/, and the zip of it.
 build_web() {
-    use_emscripten
-    cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
-        -DCMAKE_TOOLCHAIN_FILE="$qt_web/lib/cmake/Qt6/qt.toolchain.cmake" \
+    make_emsdk
+    cmake --preset web -DCMAKE_TOOLCHAIN_FILE="$qt_web/lib/cmake/Qt6/qt.toolchain.cmake" \
         -DBUILD_TESTING="${1:-OFF}" -DTANDRO_BENCHMARKS="${1:-OFF}"
-    cmake --build build-web
+    cmake --build --preset web
     if [ "${1:-OFF}" != ON ]; then
         rm -rf build-web/site
         cmake --install build-web --prefix build-web/site
@@ -185,10 +183,9 @@ test)
     install_missing "${run_packages[@]}" "${package_packages[@]}" "${test_packages[@]}"
     # The whole suite, built by clang with AddressSanitizer and UndefinedBehaviorSanitizer, and a
     # 60-second run of the fuzzer.
-    cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
-        -DTANDRO_SANITIZE=ON -DTANDRO_FUZZ=ON -DTANDRO_FUZZ_SECONDS=60
-    cmake --build build-sanitize
-    ctest --test-dir build-sanitize --output-on-failure
+    cmake --preset sanitize
+    cmake --build --preset sanitize
+    ctest --preset sanitize
     # The suite built for Windows, run under Wine, with Windows' zip and installer.
     if [ -f "$qt_windows_archive" ]; then
         windows_start=$(date +%s)
@@ -221,9 +218,8 @@ test)
     ;;
 bench)
     install_missing "${run_packages[@]}" "${bench_packages[@]}"
-    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-        -DTANDRO_BENCHMARKS=ON
-    cmake --build build-bench --target tandro-bench
+    cmake --preset bench
+    cmake --build --preset bench
     QT_QPA_PLATFORM=offscreen build-bench/bench/tandro-bench
     ;;
 windows)
