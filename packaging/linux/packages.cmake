@@ -39,7 +39,7 @@ if(HELP2MAN AND NOT CMAKE_CROSSCOMPILING)
     add_custom_command(OUTPUT tandro.6.gz
         # A sanitized build reports Qt's memory held until exit as leaks, which would fail the run.
         COMMAND "${CMAKE_COMMAND}" -E env ASAN_OPTIONS=detect_leaks=0
-            ${source_date} "${HELP2MAN}" --no-info --section=6 --include "${CMAKE_CURRENT_BINARY_DIR}/tandro.h2m"
+            ${TANDRO_SOURCE_DATE} "${HELP2MAN}" --no-info --section=6 --include "${CMAKE_CURRENT_BINARY_DIR}/tandro.h2m"
                 --output tandro.6 "$<TARGET_FILE:tandro>"
         COMMAND "${GZIP}" --best --no-name --force tandro.6
         DEPENDS tandro "${CMAKE_CURRENT_BINARY_DIR}/tandro.h2m"
