@@ -50,13 +50,13 @@ web_packages=(cmake ninja-build emscripten qt6-base-dev xz-utils fonttools
 # What testing in a browser needs besides: Chromium, and Python's websocket module to drive it.
 web_test_packages=(chromium python3 python3-websocket)
 
-# The Qt for Windows: no Qt for Windows is in Debian's archive, so this one was built from
-# Debian's own Qt source with Debian's MinGW-w64 (../shared/toolchains/README.md says how). It is
-# unpacked once, outside the source tree.
+# The Qt for Windows: no Qt for Windows is in Debian's archive. It is built from Debian's own Qt
+# source with Debian's MinGW-w64 (tools/qt/qt-for-windows.sh), once, into the cache, unless these
+# machines' prepared copy of the same is beside the repository; that is unpacked there instead.
 qt_windows_archive=../shared/toolchains/qt6.4.2-mingw64-static.tar.xz
 qt_windows_sha256=0ecc58b1877cce70648e11293852647bc31f90b0ebe66dc641cc68ee2a9c875d
 qt_windows=${XDG_CACHE_HOME:-$HOME/.cache}/tandro/qt6.4.2-mingw64-static
-# The Qt for the web, likewise: none is in Debian's archive.
+# The Qt for the web, likewise (tools/qt/qt-for-web.sh): none is in Debian's archive.
 qt_web_archive=../shared/toolchains/qt6.4.2-wasm-static.tar.xz
 qt_web_sha256=1cc96b447d7932c9ccc107fbf7d7466663a5f335751de5180816d0ec43efa833
 qt_web=${XDG_CACHE_HOME:-$HOME/.cache}/tandro/qt6.4.2-wasm
@@ -90,37 +90,48 @@ build_package() {
     cmake --build --preset package
 }
 
-# unpack_qt TARGET BUILT ARCHIVE SHA256 FOLDER: unpacks the Qt for TARGET (Windows, the web),
-# BUILT as it says, into FOLDER, if it is not there yet. Fails, saying why, where the archive is
-# missing or not the one expected.
-unpack_qt() {
-    local target=$1 built=$2 archive=$3 sha256=$4 folder=$5
-    [ "$(cat "$folder/.sha256" 2>/dev/null)" = "$sha256" ] && return
-    if [ ! -f "$archive" ]; then
-        echo "Building for $target needs Qt 6.4.2 built $built, static, as $archive beside this" \
-            "repository; it is not there." >&2
-        return 1
+# prepare_qt TARGET ARCHIVE SHA256 FOLDER RECIPE MINUTES: makes the Qt for TARGET (Windows, the web)
+# ready in FOLDER. A prepared one comes first, from ARCHIVE, where these machines keep it: it saves
+# the time that building takes. Otherwise one made ready before serves, and failing that one is
+# built now from Debian's own Qt source by RECIPE (tools/qt/), which takes about MINUTES minutes on
+# two cores.
+prepare_qt() {
+    local target=$1 archive=$2 sha256=$3 folder=$4 recipe=$5 minutes=$6
+    if [ -f "$archive" ]; then
+        [ "$(cat "$folder/.sha256" 2>/dev/null)" = "$sha256" ] && return
+        if ! echo "$sha256  $archive" | sha256sum --check --status; then
+            echo "$archive is not the Qt for $target this project builds with (its SHA-256" \
+                "should be $sha256)." >&2
+            return 1
+        fi
+        echo "Unpacking the prepared Qt for $target into $folder"
+        rm -rf "$folder"
+        mkdir -p "$(dirname "$folder")"
+        tar --extract --xz --file="$archive" --directory="$(dirname "$folder")"
+        echo "$sha256" >"$folder/.sha256"
+        return
     fi
-    if ! echo "$sha256  $archive" | sha256sum --check --status; then
-        echo "$archive is not the Qt for $target this project builds with (its SHA-256 should" \
-            "be $sha256)." >&2
-        return 1
-    fi
-    echo "Unpacking the Qt for $target into $folder"
-    rm -rf "$folder"
-    mkdir -p "$(dirname "$folder")"
-    tar --extract --xz --file="$archive" --directory="$(dirname "$folder")"
-    echo "$sha256" >"$folder/.sha256"
+    { [ -f "$folder/.built-here" ] || [ -f "$folder/.sha256" ]; } && return
+    echo "No prepared Qt for $target is here ($archive, or one built before in $folder):" \
+        "building one now from Debian's own qt6-base 6.4.2 source, which takes about $minutes" \
+        "minutes on two cores."
+    "$recipe" "$folder"
+    echo "built by $recipe" >"$folder/.built-here"
 }
 
-unpack_qt_windows() {
-    unpack_qt Windows "for Windows with MinGW-w64" "$qt_windows_archive" "$qt_windows_sha256" \
-        "$qt_windows"
+# Whether a Qt for TARGET is at hand without building one: prepared, or made ready before.
+has_qt() {
+    local archive=$1 folder=$2
+    [ -f "$archive" ] || [ -f "$folder/.built-here" ] || [ -f "$folder/.sha256" ]
 }
 
-unpack_qt_web() {
-    unpack_qt "the web" "for WebAssembly with emscripten" "$qt_web_archive" "$qt_web_sha256" \
-        "$qt_web"
+prepare_qt_windows() {
+    prepare_qt Windows "$qt_windows_archive" "$qt_windows_sha256" "$qt_windows" \
+        tools/qt/qt-for-windows.sh 15
+}
+
+prepare_qt_web() {
+    prepare_qt "the web" "$qt_web_archive" "$qt_web_sha256" "$qt_web" tools/qt/qt-for-web.sh 25
 }
 
 # Qt's CMake files for the web expect an emsdk, which Debian does not have: they read
@@ -187,30 +198,30 @@ test)
     cmake --build --preset sanitize
     ctest --preset sanitize
     # The suite built for Windows, run under Wine, with Windows' zip and installer.
-    if [ -f "$qt_windows_archive" ]; then
+    if has_qt "$qt_windows_archive" "$qt_windows"; then
         windows_start=$(date +%s)
         install_missing "${windows_packages[@]}" "${windows_test_packages[@]}"
-        unpack_qt_windows
+        prepare_qt_windows
         build_windows ON
         ctest --test-dir build-windows --output-on-failure
         echo "The Windows part took $(($(date +%s) - windows_start)) s."
     else
-        echo "Not building or testing for Windows: the Qt for Windows is not there" \
-            "($qt_windows_archive; ./build.sh windows says more)."
+        echo "Not building or testing for Windows: no Qt for Windows is at hand" \
+            "(./build.sh windows builds one, in about 15 minutes)."
     fi
     # The web page played in headless Chromium, and its figures: what a browser fetches, and how
     # soon the window shows.
-    if [ -f "$qt_web_archive" ]; then
+    if has_qt "$qt_web_archive" "$qt_web"; then
         web_start=$(date +%s)
         install_missing "${web_packages[@]}" "${web_test_packages[@]}"
-        unpack_qt_web
+        prepare_qt_web
         build_web ON
         ctest --test-dir build-web --output-on-failure
         /usr/bin/python3 bench/web/figures.py build-web/tests/site build-web/bench/web/floor
         echo "The web part took $(($(date +%s) - web_start)) s."
     else
-        echo "Not building or testing for the web: the Qt for WebAssembly is not there" \
-            "($qt_web_archive; ./build.sh web says more)."
+        echo "Not building or testing for the web: no Qt for WebAssembly is at hand" \
+            "(./build.sh web builds one, in about 25 minutes)."
     fi
     # Last, the suite as it ships, and the Debian package itself.
     build_package ON
@@ -224,21 +235,21 @@ bench)
     ;;
 windows)
     install_missing "${windows_packages[@]}"
-    unpack_qt_windows
+    prepare_qt_windows
     build_windows
     echo "For Windows: $(ls build-windows/tandro.exe build-windows/tandro-*-win64.zip \
         build-windows/tandro-*-win64-setup.exe | tr '\n' ' ')"
     ;;
 web)
     install_missing "${web_packages[@]}"
-    unpack_qt_web
+    prepare_qt_web
     build_web
     echo "For the web: the site build-web/site/ ($(ls build-web/site | tr '\n' ' '))" \
         "and $(ls build-web/tandro-*-web.zip)"
     ;;
 serve)
     install_missing "${web_packages[@]}" python3
-    unpack_qt_web
+    prepare_qt_web
     build_web
     echo "Serving build-web/site/ on http://127.0.0.1:8000/ (Ctrl+C stops)"
     exec python3 -m http.server 8000 --bind 127.0.0.1 --directory build-web/site

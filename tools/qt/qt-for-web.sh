@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Builds the Qt that Tandro for web browsers is built against, from Debian's own Qt source.
+#
+#     tools/qt/qt-for-web.sh PREFIX
+#
+# Source: Debian 12's qt6-base 6.4.2+dfsg-10 (the Qt of the Linux build), with Debian's patches.
+# Compiler: Debian's emscripten 3.1.6 (Qt 6.4 asks for 3.1.14, and only warns); the host tools
+# (moc, rcc, uic) are Debian's installed Qt of the same version.
+# Result, in PREFIX: Qt Core, Gui, Widgets, OpenGL and Test for WebAssembly, static, release and
+# single-threaded, with their private headers, the wasm platform and its loader (qtloader.js).
+# Projects configure with
+#     EMSDK=<an emsdk> EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs \
+#     cmake -G Ninja -DCMAKE_TOOLCHAIN_FILE=PREFIX/lib/cmake/Qt6/qt.toolchain.cmake ...
+# (build.sh says what the three are for). PREFIX may be moved. About 25 minutes on two cores; JOBS
+# sets how many compilers run at once.
+set -euo pipefail
+here=$(dirname "$(realpath "$0")")
+. "$here/debian-source.sh"
+prefix=$(realpath -m "${1:?usage: $0 PREFIX}")
+work=$prefix.building
+start=$(date +%s)
+
+install_packages emscripten cmake ninja-build perl qt6-base-dev qt6-base-dev-tools
+check_host_qt
+source=$(qt_source "$work")
+
+# Qt's configure wants an emsdk, which Debian has not: it reads $EMSDK/.emscripten and runs the
+# compiler found from there. A folder of links to Debian's emscripten stands in for it. Debian's
+# Emscripten.cmake finds the compiler only when told where it is, and emscripten's optimiser needs
+# Debian's acorn module, which a Node.js from elsewhere does not look for.
+export EMSDK=$work/emsdk EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs
+mkdir -p "$EMSDK/upstream/emscripten"
+printf "EMSCRIPTEN_ROOT = '/upstream/emscripten'\n" >"$EMSDK/.emscripten"
+ln -sfn /usr/bin/emcc "$EMSDK/upstream/emscripten/emcc"
+ln -sfn /usr/bin/em++ "$EMSDK/upstream/emscripten/em++"
+ln -sfn /usr/share/emscripten/cmake "$EMSDK/upstream/emscripten/cmake"
+
+options=(
+    # The host's Qt gives moc, rcc and uic; Debian keeps its CMake files in the multiarch folder.
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+    # For WebAssembly, as configure's -xplatform wasm-emscripten.
+    -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten
+    # Static, the only kind Qt 6.4 builds for the web.
+    -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release
+    -DQT_BUILD_TESTS=OFF -DQT_BUILD_EXAMPLES=OFF
+    # One thread: a page then needs no cross-origin isolation to be served.
+    -DFEATURE_thread=OFF
+    # The host's pkg-config knows only Linux's libraries.
+    -DFEATURE_pkg_config=OFF
+    # The copies of these libraries in Qt's source are built in.
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_pcre2=OFF
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF -DFEATURE_zstd=OFF
+    -DFEATURE_system_freetype=OFF
+    # What a small game of widgets does not use. (OpenGL stays: the web platform draws with WebGL.)
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_icu=OFF
+    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_printsupport=OFF -DFEATURE_jpeg=OFF
+    -DFEATURE_vulkan=OFF
+    # Debian turns it on for cross builds; it is Android's.
+    -DFEATURE_androiddeployqt=OFF
+)
+rm -rf "$prefix"
+cmake -G Ninja -S "$source" -B "$work/build" \
+    -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
+    -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}"
+echo "Building Qt for the web (ninja's [done/all] counts its steps):"
+nice ninja -C "$work/build" ${JOBS:+-j"$JOBS"}
+cmake --install "$work/build" >/dev/null
+
+if grep -rqF "$work" "$prefix/lib/cmake"; then
+    echo "Qt's CMake files refer to the folder it was built in." >&2
+    exit 1
+fi
+rm -rf "$work"
+echo "Qt 6.4.2 for the web is in $prefix, built in $((($(date +%s) - start) / 60)) minutes."
