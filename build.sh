@@ -61,19 +61,7 @@ qt_web_archive=../shared/toolchains/qt6.4.2-wasm-static.tar.xz
 qt_web_sha256=1cc96b447d7932c9ccc107fbf7d7466663a5f335751de5180816d0ec43efa833
 qt_web=${XDG_CACHE_HOME:-$HOME/.cache}/tandro/qt6.4.2-wasm
 
-install_missing() {
-    local missing=() package
-    for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$' \
-            || missing+=("$package")
-    done
-    [ ${#missing[@]} -eq 0 ] && return
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    echo "Installing ${missing[*]}"
-    "${sudo[@]}" apt-get update
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
-}
+. tools/install-missing.sh
 
 # Each build is one of CMakePresets.json's, into the folder it names.
 

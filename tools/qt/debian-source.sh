@@ -6,18 +6,7 @@ qt_debian_version=6.4.2+dfsg-10
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 
-# install_packages PACKAGE...: installs from Debian what is not installed yet.
-install_packages() {
-    local missing=() package
-    for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$' \
-            || missing+=("$package")
-    done
-    [ ${#missing[@]} -eq 0 ] && return
-    "${as_root[@]}" apt-get update
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
-        "${missing[@]}"
-}
+. "$(dirname "${BASH_SOURCE[0]}")/../install-missing.sh"
 
 # Where apt finds Debian's source packages: from deb-src lines. A machine set up with binary
 # packages only has none; then lines for bookworm are added, from the same mirror as its deb lines.
@@ -44,7 +33,7 @@ add_source_lines() {
 qt_source() {
     local folder=$1 source="$1/qt6-base-6.4.2+dfsg"
     if [ ! -f "$source/.complete" ]; then
-        install_packages dpkg-dev
+        install_missing dpkg-dev
         add_source_lines
         rm -rf "$source"
         mkdir -p "$folder"

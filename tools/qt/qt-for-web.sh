@@ -20,7 +20,7 @@ prefix=$(realpath -m "${1:?usage: $0 PREFIX}")
 work=$prefix.building
 start=$(date +%s)
 
-install_packages emscripten cmake ninja-build perl qt6-base-dev qt6-base-dev-tools
+install_missing emscripten cmake ninja-build perl qt6-base-dev qt6-base-dev-tools
 check_host_qt
 source=$(qt_source "$work")
 

@@ -19,7 +19,7 @@ work=$prefix.building
 triple=x86_64-w64-mingw32
 start=$(date +%s)
 
-install_packages gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix cmake ninja-build perl \
+install_missing gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix cmake ninja-build perl \
     qt6-base-dev qt6-base-dev-tools
 check_host_qt
 source=$(qt_source "$work")
