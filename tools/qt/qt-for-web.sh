@@ -35,6 +35,11 @@ ln -sfn /usr/bin/emcc "$EMSDK/upstream/emscripten/emcc"
 ln -sfn /usr/bin/em++ "$EMSDK/upstream/emscripten/em++"
 ln -sfn /usr/share/emscripten/cmake "$EMSDK/upstream/emscripten/cmake"
 
+# Qt writes the prefix it is configured for into every program (QLibraryInfo); it means nothing
+# to a static tandro.wasm. A fixed one, not PREFIX, keeps its bytes the same wherever this Qt is
+# built and installed; it is the one the prepared archive was made with (see build.sh).
+built_for=/tmp/qtwasm/qt6.4.2-wasm
+
 options=(
     # The host's Qt gives moc, rcc and uic; Debian keeps its CMake files in the multiarch folder.
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
@@ -61,10 +66,10 @@ options=(
 rm -rf "$prefix"
 cmake -G Ninja -S "$source" -B "$work/build" \
     -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
-    -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}"
+    -DCMAKE_INSTALL_PREFIX="$built_for" "${options[@]}"
 echo "Building Qt for the web (ninja's [done/all] counts its steps):"
 nice ninja -C "$work/build" ${JOBS:+-j"$JOBS"}
-cmake --install "$work/build" >/dev/null
+cmake --install "$work/build" --prefix "$prefix" >/dev/null
 
 if grep -rqF "$work" "$prefix/lib/cmake"; then
     echo "Qt's CMake files refer to the folder it was built in." >&2

@@ -46,6 +46,11 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
 TOOLCHAIN
 
+# Qt writes the prefix it is configured for into every program (QLibraryInfo); it means nothing
+# to a static tandro.exe. A fixed one, not PREFIX, keeps its bytes the same wherever this Qt is
+# built and installed; it is the one the prepared archive was made with (see build.sh).
+built_for=/tmp/qt6-mingw64
+
 options=(
     # The host's Qt gives moc, rcc and uic; Debian keeps its CMake files in the multiarch folder.
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
@@ -75,10 +80,10 @@ options=(
     -DFEATURE_androiddeployqt=OFF
 )
 cmake -G Ninja -S "$source" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}"
+    -DCMAKE_INSTALL_PREFIX="$built_for" "${options[@]}"
 echo "Building Qt for Windows (ninja's [done/all] counts its steps):"
 nice ninja -C "$work/build" ${JOBS:+-j"$JOBS"}
-cmake --install "$work/build" --strip >/dev/null
+cmake --install "$work/build" --prefix "$prefix" --strip >/dev/null
 
 # Qt's toolchain file names the cross toolchain by its path: by its place beside it, so that the
 # prefix may move.
