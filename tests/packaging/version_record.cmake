@@ -76,6 +76,6 @@ set(expected
 foreach(field IN LISTS expected)
     string(FIND "${resources}" "${field}" at)
     if(at EQUAL -1)
-        message(FATAL_ERROR "the resources lack: ${field}\n(${WORK}/read-back.rc has them all)")
+        message(FATAL_ERROR "the resources lack: ${field}\n(what they hold, read back: ${WORK}/read-back.rc)")
     endif()
 endforeach()
