@@ -29,15 +29,17 @@ add_source_lines() {
 }
 
 # qt_source FOLDER: fetches Debian's qt6-base source into FOLDER, unpacked with its patches, once;
-# prints the unpacked source's path.
+# prints the unpacked source's path, and nothing else (what fetching says goes to stderr).
 qt_source() {
     local folder=$1 source="$1/qt6-base-6.4.2+dfsg"
     if [ ! -f "$source/.complete" ]; then
-        install_missing dpkg-dev
-        add_source_lines
-        rm -rf "$source"
-        mkdir -p "$folder"
-        (cd "$folder" && apt-get source "qt6-base=$qt_debian_version" >&2)
+        {
+            install_missing dpkg-dev
+            add_source_lines
+            rm -rf "$source"
+            mkdir -p "$folder"
+            (cd "$folder" && apt-get source "qt6-base=$qt_debian_version")
+        } >&2
         touch "$source/.complete"
     fi
     echo "$source"
