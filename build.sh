@@ -36,9 +36,9 @@ package_packages=(help2man dpkg-dev file git)
 # What the benchmarks need besides.
 bench_packages=(libbenchmark-dev)
 # What building for Windows needs: MinGW-w64 with POSIX threads (Qt needs them), Debian's Qt for
-# its tools (moc, rcc), of the same version as the Qt for Windows, xz to unpack that, and NSIS for
-# the installer.
-windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev xz-utils nsis)
+# its tools (moc, rcc), of the same version as the Qt for Windows, xz to unpack that, NSIS for
+# the installer, and git, whose last commit dates tandro.exe, the zip and the installer.
+windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev xz-utils nsis git)
 # What testing on Windows needs besides: Wine with its own Windows fonts, and a private X server for
 # Windows' own platform.
 windows_test_packages=(wine wine64 fonts-wine xvfb)
