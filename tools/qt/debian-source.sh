@@ -45,6 +45,11 @@ qt_source() {
     echo "$source"
 }
 
+# qt_source_date SOURCE: the date of Debian's source, its changelog's last entry, in seconds.
+qt_source_date() {
+    dpkg-parsechangelog --file "$1/debian/changelog" --show-field Timestamp
+}
+
 # check_host_qt: the host tools (moc, rcc, uic) are Debian's installed Qt, which must be the very
 # Qt that is cross-built.
 check_host_qt() {

@@ -64,7 +64,10 @@ options=(
     -DFEATURE_androiddeployqt=OFF
 )
 rm -rf "$prefix"
-cmake -G Ninja -S "$source" -B "$work/build" \
+# Configure packs Qt's MIME database with gzip, whose header would carry the time of this run;
+# with SOURCE_DATE_EPOCH set it carries none. (For configure only: rcc, in the build, would date
+# Qt's own resources by it, which Debian's rcc otherwise leaves undated.)
+SOURCE_DATE_EPOCH=$(qt_source_date "$source") cmake -G Ninja -S "$source" -B "$work/build" \
     -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
     -DCMAKE_INSTALL_PREFIX="$built_for" "${options[@]}"
 echo "Building Qt for the web (ninja's [done/all] counts its steps):"
