@@ -119,7 +119,7 @@ prepare_qt_windows() {
 }
 
 prepare_qt_web() {
-    prepare_qt "the web" "$qt_web_archive" "$qt_web_sha256" "$qt_web" tools/qt/qt-for-web.sh 25
+    prepare_qt "the web" "$qt_web_archive" "$qt_web_sha256" "$qt_web" tools/qt/qt-for-web.sh 10
 }
 
 # Qt's CMake files for the web expect an emsdk, which Debian does not have: they read
@@ -209,7 +209,7 @@ test)
         echo "The web part took $(($(date +%s) - web_start)) s."
     else
         echo "Not building or testing for the web: no Qt for WebAssembly is at hand" \
-            "(./build.sh web builds one, in about 25 minutes)."
+            "(./build.sh web builds one, in about 10 minutes)."
     fi
     # Last, the suite as it ships, and the Debian package itself.
     build_package ON

@@ -11,7 +11,7 @@
 # Projects configure with
 #     EMSDK=<an emsdk> EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs \
 #     cmake -G Ninja -DCMAKE_TOOLCHAIN_FILE=PREFIX/lib/cmake/Qt6/qt.toolchain.cmake ...
-# (build.sh says what the three are for). PREFIX may be moved. About 25 minutes on two cores; JOBS
+# (build.sh says what the three are for). PREFIX may be moved. About 10 minutes on two cores; JOBS
 # sets how many compilers run at once.
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
