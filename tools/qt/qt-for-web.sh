@@ -47,6 +47,8 @@ options=(
     -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten
     # Static, the only kind Qt 6.4 builds for the web.
     -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release
+    # The build's own folder leaves no trace in the libraries' file names (__FILE__).
+    "-DCMAKE_C_FLAGS=-ffile-prefix-map=$work=." "-DCMAKE_CXX_FLAGS=-ffile-prefix-map=$work=."
     -DQT_BUILD_TESTS=OFF -DQT_BUILD_EXAMPLES=OFF
     # One thread: a page then needs no cross-origin isolation to be served.
     -DFEATURE_thread=OFF
