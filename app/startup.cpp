@@ -54,6 +54,9 @@ struct HeldMessage
     QtMsgType type;
     QByteArray category;
     QString text;
+
+    // Where it came from, as far as a held message still knows: its category.
+    QMessageLogContext context() const { return { nullptr, 0, nullptr, category.constData() }; }
 };
 QList<HeldMessage> heldMessages;
 QtMessageHandler passOn = nullptr;
@@ -84,11 +87,8 @@ void holdWhileConnecting(QtMsgType type, const QMessageLogContext &context, cons
         } else {
             said.append(
                     tr("%1: Tandro could not start the window system. Qt says:").arg(startedAs));
-            for (const HeldMessage &held : std::as_const(heldMessages)) {
-                const QMessageLogContext heldContext(nullptr, 0, nullptr,
-                                                     held.category.constData());
-                said.append(qFormatLogMessage(held.type, heldContext, held.text));
-            }
+            for (const HeldMessage &held : std::as_const(heldMessages))
+                said.append(qFormatLogMessage(held.type, held.context(), held.text));
             said.append(qFormatLogMessage(type, context, text).trimmed());
         }
         Terminal::say(Terminal::Kind::Error, said.join(u'\n'));
@@ -164,21 +164,19 @@ std::unique_ptr<QApplication> makeApplication(int &argc, char *argv[])
 {
     const QString display =
             qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
-    const QString program = startedAs = programName(argv);
+    startedAs = programName(argv);
     noDesktop = display.isEmpty()
             ? tr("%1: Tandro needs a graphical desktop to open its window, and this session has "
                  "none (DISPLAY and WAYLAND_DISPLAY are unset).")
-                      .arg(program)
+                      .arg(startedAs)
             : tr("%1: Tandro needs a graphical desktop to open its window, and could not reach "
                  "the one at %2.")
-                      .arg(program, display);
+                      .arg(startedAs, display);
     passOn = qInstallMessageHandler(holdWhileConnecting);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(passOn);
-    for (const HeldMessage &message : std::as_const(heldMessages)) {
-        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-        passOn(message.type, context, message.text);
-    }
+    for (const HeldMessage &message : std::as_const(heldMessages))
+        passOn(message.type, message.context(), message.text);
     heldMessages.clear();
 #ifdef Q_OS_WASM
     // In a web page the event loop never returns: once the window has gone, the page says that
