@@ -62,6 +62,7 @@ qt_web_sha256=1cc96b447d7932c9ccc107fbf7d7466663a5f335751de5180816d0ec43efa833
 qt_web=${XDG_CACHE_HOME:-$HOME/.cache}/tandro/qt6.4.2-wasm
 
 . tools/install-missing.sh
+. tools/emsdk.sh
 
 # Each build is one of CMakePresets.json's, into the folder it names.
 
@@ -99,7 +100,7 @@ prepare_qt() {
         echo "$sha256" >"$folder/.sha256"
         return
     fi
-    { [ -f "$folder/.built-here" ] || [ -f "$folder/.sha256" ]; } && return
+    made_ready "$folder" && return
     echo "No prepared Qt for $target is here ($archive, or one built before in $folder):" \
         "building one now from Debian's own qt6-base 6.4.2 source, which takes about $minutes" \
         "minutes on two cores."
@@ -107,10 +108,15 @@ prepare_qt() {
     echo "built by $recipe" >"$folder/.built-here"
 }
 
-# Whether a Qt for TARGET is at hand without building one: prepared, or made ready before.
+# Whether the Qt in FOLDER was made ready before: built here, or unpacked from a prepared archive.
+made_ready() {
+    [ -f "$1/.built-here" ] || [ -f "$1/.sha256" ]
+}
+
+# Whether a Qt is at hand without building one: prepared, as ARCHIVE, or made ready in FOLDER.
 has_qt() {
     local archive=$1 folder=$2
-    [ -f "$archive" ] || [ -f "$folder/.built-here" ] || [ -f "$folder/.sha256" ]
+    [ -f "$archive" ] || made_ready "$folder"
 }
 
 prepare_qt_windows() {
@@ -120,19 +126,6 @@ prepare_qt_windows() {
 
 prepare_qt_web() {
     prepare_qt "the web" "$qt_web_archive" "$qt_web_sha256" "$qt_web" tools/qt/qt-for-web.sh 10
-}
-
-# Qt's CMake files for the web expect an emsdk, which Debian does not have: they read
-# $EMSDK/.emscripten and run the compiler from there. A folder of links to Debian's emscripten,
-# build-web/emsdk, stands in for it; the web preset points EMSDK there, and says what else
-# Debian's emscripten needs.
-make_emsdk() {
-    local emsdk=build-web/emsdk
-    mkdir -p "$emsdk/upstream/emscripten"
-    printf "EMSCRIPTEN_ROOT = '/upstream/emscripten'\n" >"$emsdk/.emscripten"
-    ln -sfn /usr/bin/emcc "$emsdk/upstream/emscripten/emcc"
-    ln -sfn /usr/bin/em++ "$emsdk/upstream/emscripten/em++"
-    ln -sfn /usr/share/emscripten/cmake "$emsdk/upstream/emscripten/cmake"
 }
 
 # Cross-builds for Windows into build-windows/: with ON, the game and its tests (which make the
@@ -150,7 +143,8 @@ build_windows() {
 # Builds for the web into build-web/: with ON, the page and its tests and figures; otherwise the
 # site, build-web/site/, and the zip of it.
 build_web() {
-    make_emsdk
+    # The emsdk that the web preset points EMSDK at (it says what else Debian's emscripten needs).
+    make_emsdk build-web/emsdk
     cmake --preset web -DCMAKE_TOOLCHAIN_FILE="$qt_web/lib/cmake/Qt6/qt.toolchain.cmake" \
         -DBUILD_TESTING="${1:-OFF}" -DTANDRO_BENCHMARKS="${1:-OFF}"
     cmake --build --preset web

@@ -45,9 +45,16 @@ qt_source() {
     echo "$source"
 }
 
-# qt_source_date SOURCE: the date of Debian's source, its changelog's last entry, in seconds.
-qt_source_date() {
-    dpkg-parsechangelog --file "$1/debian/changelog" --show-field Timestamp
+# qt_configure SOURCE BUILD CMAKE-OPTION...: configures Qt's SOURCE for Ninja into BUILD. Configure
+# packs Qt's MIME database with gzip, whose header would carry the time of the run; dated by
+# Debian's source (SOURCE_DATE_EPOCH, its changelog's last entry) it carries none. (For configure
+# only: rcc, in the build, would date Qt's own resources by it, which Debian's rcc otherwise leaves
+# undated.)
+qt_configure() {
+    local source=$1 build=$2
+    shift 2
+    SOURCE_DATE_EPOCH=$(dpkg-parsechangelog --file "$source/debian/changelog" \
+        --show-field Timestamp) cmake -G Ninja -S "$source" -B "$build" "$@"
 }
 
 # check_host_qt: the host tools (moc, rcc, uic) are Debian's installed Qt, which must be the very

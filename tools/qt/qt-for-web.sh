@@ -16,6 +16,7 @@
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 . "$here/debian-source.sh"
+. "$here/../emsdk.sh"
 prefix=$(realpath -m "${1:?usage: $0 PREFIX}")
 work=$prefix.building
 start=$(date +%s)
@@ -24,16 +25,12 @@ install_missing emscripten cmake ninja-build perl qt6-base-dev qt6-base-dev-tool
 check_host_qt
 source=$(qt_source "$work")
 
-# Qt's configure wants an emsdk, which Debian has not: it reads $EMSDK/.emscripten and runs the
-# compiler found from there. A folder of links to Debian's emscripten stands in for it. Debian's
-# Emscripten.cmake finds the compiler only when told where it is, and emscripten's optimiser needs
-# Debian's acorn module, which a Node.js from elsewhere does not look for.
+# Qt's configure wants an emsdk, which Debian has not: one of links to Debian's emscripten stands
+# in for it. Debian's Emscripten.cmake finds the compiler only when told where it is, and
+# emscripten's optimiser needs Debian's acorn module, which a Node.js from elsewhere does not look
+# for.
 export EMSDK=$work/emsdk EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs
-mkdir -p "$EMSDK/upstream/emscripten"
-printf "EMSCRIPTEN_ROOT = '/upstream/emscripten'\n" >"$EMSDK/.emscripten"
-ln -sfn /usr/bin/emcc "$EMSDK/upstream/emscripten/emcc"
-ln -sfn /usr/bin/em++ "$EMSDK/upstream/emscripten/em++"
-ln -sfn /usr/share/emscripten/cmake "$EMSDK/upstream/emscripten/cmake"
+make_emsdk "$EMSDK"
 
 # Qt writes the prefix it is configured for into every program (QLibraryInfo); it means nothing
 # to a static tandro.wasm. A fixed one, not PREFIX, keeps its bytes the same wherever this Qt is
@@ -66,10 +63,7 @@ options=(
     -DFEATURE_androiddeployqt=OFF
 )
 rm -rf "$prefix"
-# Configure packs Qt's MIME database with gzip, whose header would carry the time of this run;
-# with SOURCE_DATE_EPOCH set it carries none. (For configure only: rcc, in the build, would date
-# Qt's own resources by it, which Debian's rcc otherwise leaves undated.)
-SOURCE_DATE_EPOCH=$(qt_source_date "$source") cmake -G Ninja -S "$source" -B "$work/build" \
+qt_configure "$source" "$work/build" \
     -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
     -DCMAKE_INSTALL_PREFIX="$built_for" "${options[@]}"
 echo "Building Qt for the web (ninja's [done/all] counts its steps):"

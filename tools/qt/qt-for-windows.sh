@@ -79,10 +79,7 @@ options=(
     # Debian turns it on for cross builds; it is Android's.
     -DFEATURE_androiddeployqt=OFF
 )
-# Configure packs Qt's MIME database with gzip, whose header would carry the time of this run;
-# with SOURCE_DATE_EPOCH set it carries none. (For configure only: rcc, in the build, would date
-# Qt's own resources by it, which Debian's rcc otherwise leaves undated.)
-SOURCE_DATE_EPOCH=$(qt_source_date "$source") cmake -G Ninja -S "$source" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+qt_configure "$source" "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_INSTALL_PREFIX="$built_for" "${options[@]}"
 echo "Building Qt for Windows (ninja's [done/all] counts its steps):"
 nice ninja -C "$work/build" ${JOBS:+-j"$JOBS"}
