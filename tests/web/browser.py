@@ -10,7 +10,6 @@ import contextlib
 import functools
 import http.server
 import json
-import os
 import re
 import shutil
 import struct
@@ -24,6 +23,16 @@ import zlib
 import websocket  # Debian's python3-websocket
 
 CHROMIUM = shutil.which("chromium") or "/usr/bin/chromium"
+
+
+def until(what, timeout=30, every=0.03):
+    """Waits until what() is true, for timeout seconds at most; its last value."""
+    end = time.monotonic() + timeout
+    value = what()
+    while not value and time.monotonic() < end:
+        time.sleep(every)
+        value = what()
+    return value
 
 
 class Image:
@@ -204,14 +213,8 @@ class Page:
         return result["result"].get("value")
 
     def wait_for(self, expression, timeout=60, every=0.05):
-        """Waits until a JavaScript expression is true in the page; its value, or None."""
-        end = time.monotonic() + timeout
-        while time.monotonic() < end:
-            value = self.evaluate(expression)
-            if value:
-                return value
-            time.sleep(every)
-        return None
+        """Waits until a JavaScript expression is true in the page; its last value."""
+        return until(lambda: self.evaluate(expression), timeout, every)
 
     def throttle(self, bytes_per_second=None):
         """Fetches at most bytes_per_second, as over a slow line; None lifts the limit."""

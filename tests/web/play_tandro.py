@@ -13,6 +13,7 @@ import sys
 import time
 
 import browser
+from browser import until
 
 WINDOW = (239, 239, 239)  # the windows' background
 TITLE = (48, 140, 198)  # the title bar of a window, as Qt for WebAssembly draws it
@@ -42,16 +43,6 @@ def check(condition, what):
     if not condition:
         failures.append(what)
     return condition
-
-
-def until(what, timeout=30, every=0.03):
-    """Waits until what() is true; its last value."""
-    end = time.monotonic() + timeout
-    value = what()
-    while not value and time.monotonic() < end:
-        time.sleep(every)
-        value = what()
-    return value
 
 
 def windows(image):
