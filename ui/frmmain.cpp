@@ -5,6 +5,7 @@
 #include "controls.h"
 #include "fonts.h"
 #include "frmabout.h"
+#include "gameflow.h"
 #include "hearticon.h"
 #include "heldinput.h"
 #include "namebox.h"
@@ -20,6 +21,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -77,13 +79,23 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     // The window is as large as its menu bar and client area, and no larger or smaller.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(cmdGo, &QPushButton::clicked, this, [this] { runCommand(&frmMain::go); });
-    connect(cmdClear, &QPushButton::clicked, this, [this] { runCommand(&frmMain::clearAll); });
-    connect(cmdClearPartner, &QPushButton::clicked, this,
-            [this] { runCommand(&frmMain::clearPartner); });
-    connect(mnuAbout, &QAction::triggered, this, [this] { runCommand(&frmMain::about); });
-    connect(cmdExit, &QPushButton::clicked, this,
-            [this] { runCommand(&frmMain::exitApplication); });
+    // The user's input waits while the flow is busy, and is handed on when it is not.
+    m_flow = new Tandro::GameFlow(*this, this);
+    m_heldInput = new HeldInput(this);
+    connect(m_flow, &Tandro::GameFlow::busyChanged, this, [this](bool busy) {
+        if (busy)
+            m_heldInput->hold(windowHandle());
+        else
+            m_heldInput->release();
+    });
+    const auto command = [this](void (frmMain::*command)()) {
+        return [this, command] { m_flow->run([this, command] { (this->*command)(); }); };
+    };
+    connect(cmdGo, &QPushButton::clicked, this, command(&frmMain::go));
+    connect(cmdClear, &QPushButton::clicked, this, command(&frmMain::clearAll));
+    connect(cmdClearPartner, &QPushButton::clicked, this, command(&frmMain::clearPartner));
+    connect(mnuAbout, &QAction::triggered, this, command(&frmMain::about));
+    connect(cmdExit, &QPushButton::clicked, this, command(&frmMain::exitApplication));
     // Go is the window's default button, but a main window passes Enter on to nobody: the name
     // boxes press it themselves.
     setDefaultButton(cmdGo);
@@ -91,11 +103,6 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     connect(txtYourPartner, &QLineEdit::returnPressed, cmdGo, &QPushButton::click);
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
                            [this](QWidget *, QWidget *now) { showDefaultButton(now); });
-
-    m_pause.setSingleShot(true);
-    m_pause.setTimerType(Qt::PreciseTimer); // a coarse timer may end a pause early
-    connect(&m_pause, &QTimer::timeout, this, &frmMain::waitOver);
-    m_heldInput = new HeldInput(this);
 }
 
 frmMain::~frmMain()
@@ -111,7 +118,7 @@ void frmMain::setStrikePause(std::chrono::milliseconds pause)
 
 bool frmMain::isBusy() const
 {
-    return m_commandRunning;
+    return m_flow->isBusy();
 }
 
 void frmMain::createControls()
@@ -221,48 +228,14 @@ void frmMain::showDefaultButton(QWidget *focus)
     m_defaultButton->setDefault(focus == m_defaultButton || !qobject_cast<QPushButton *>(focus));
 }
 
-void frmMain::runCommand(Command command)
+frmMain::Then frmMain::afterDialog(Then closed)
 {
-    m_waitingCommands.enqueue(command);
-    if (!m_commandRunning)
-        runWaitingCommands();
-}
-
-void frmMain::runWaitingCommands()
-{
-    m_commandRunning = true;
-    m_heldInput->hold(windowHandle());
-    while (!m_waiting && !m_waitingCommands.isEmpty())
-        (this->*m_waitingCommands.dequeue())();
-    if (m_waiting)
-        return;
-    m_commandRunning = false;
-    m_heldInput->release();
-}
-
-void frmMain::waitFor(Then then)
-{
-    Q_ASSERT(!m_waiting);
-    m_waiting = true;
-    m_afterWait = std::move(then);
-}
-
-void frmMain::waitOver()
-{
-    if (!m_waiting)
-        return; // the window closed meanwhile
-    m_waiting = false;
-    if (const Then then = std::exchange(m_afterWait, nullptr))
-        then();
-    runWaitingCommands();
-}
-
-void frmMain::dialogClosed()
-{
-    // The window takes the user's input again, as a window manager would give it back: a web page
-    // has none.
-    activateWindow();
-    waitOver();
+    return [this, closed = std::move(closed)] {
+        // The window takes the user's input again, as a window manager would give it back: a web
+        // page has none.
+        activateWindow();
+        closed();
+    };
 }
 
 void frmMain::go()
@@ -277,7 +250,7 @@ void frmMain::go()
         QString sPName = txtYourPartner->text();
         const qsizetype iNumber = GetNumber(sYName, sPName);
         if (iNumber == 0)
-            showMessage(Tandro::Message::NoResult, [this] { clearAll(); });
+            m_flow->showMessage(Tandro::Message::NoResult, [this] { clearAll(); });
         else
             ShowResult(iNumber);
     });
@@ -307,17 +280,19 @@ void frmMain::about()
 {
     // One dialog for the life of the window, modal to the whole application; the command ends
     // once it has closed. Parenting it here keeps it above this window and deletes it with it.
-    if (!m_about) {
+    if (!m_about)
         m_about = new frmAbout(this);
-        connect(m_about, &QDialog::finished, this, &frmMain::dialogClosed);
-    }
-    waitFor({});
-    m_about->show();
+    m_flow->wait([this](Then closed) {
+        connect(m_about, &QDialog::finished, this, afterDialog(std::move(closed)),
+                Qt::SingleShotConnection);
+        m_about->show();
+    });
 }
 
 void frmMain::CheckValidData(std::function<void(bool valid)> checked)
 {
-    Tandro::CheckValidData(*this, txtYourName->text(), txtYourPartner->text(), std::move(checked));
+    Tandro::CheckValidData(*m_flow, txtYourName->text(), txtYourPartner->text(),
+                           std::move(checked));
 }
 
 qsizetype frmMain::GetNumber(QString &sYName, QString &sPName)
@@ -327,7 +302,7 @@ qsizetype frmMain::GetNumber(QString &sYName, QString &sPName)
 
 void frmMain::ShowResult(qsizetype iNumber)
 {
-    Tandro::ShowResult(*this, iNumber);
+    Tandro::ShowResult(*m_flow, iNumber);
 }
 
 void frmMain::Clear_Crosses()
@@ -338,14 +313,17 @@ void frmMain::Clear_Crosses()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    // A close from the window's frame comes as a spontaneous event; one from within
+    // (QWidget::close, QApplication::closeAllWindows) does not.
+    if (event->spontaneous() && m_flow->isBusy()) {
+        event->ignore();
+        m_flow->run([this] { close(); });
+        return;
+    }
     // Nothing is asked and nothing is saved. A game under way stops at once; the commands and
     // the input that were waiting for it go with the window.
-    m_pause.stop();
-    m_waiting = false;
-    m_afterWait = nullptr;
-    m_waitingCommands.clear();
-    m_commandRunning = false;
     m_heldInput->drop();
+    m_flow->stop();
     QMainWindow::closeEvent(event);
 }
 
@@ -355,8 +333,7 @@ void frmMain::showMessage(Tandro::Message message, Then closed)
                                 Tandro::messagePrompt(message), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
-    connect(box, &QDialog::finished, this, &frmMain::dialogClosed);
-    waitFor(std::move(closed));
+    connect(box, &QDialog::finished, this, afterDialog(std::move(closed)));
     box->show();
 }
 
@@ -379,9 +356,10 @@ void frmMain::refresh()
 
 void frmMain::pause(Then over)
 {
-    // The timer costs no processor time, and the event loop keeps the window painted meanwhile.
-    waitFor(std::move(over));
-    m_pause.start(m_strikePause);
+    // The timer costs no processor time, and the event loop keeps the window painted meanwhile. A
+    // coarse timer may end a pause early. Should the window close meanwhile, the game's flow has
+    // stopped, and the pause's end leads nowhere.
+    QTimer::singleShot(m_strikePause, Qt::PreciseTimer, this, std::move(over));
 }
 
 void frmMain::beep()

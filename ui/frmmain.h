@@ -4,14 +4,15 @@
 #include "elimination.h"
 
 #include <QMainWindow>
-#include <QQueue>
-#include <QTimer>
 
 #include <array>
 #include <chrono>
 
 class Announcer;
 class HeldInput;
+namespace Tandro {
+class GameFlow;
+}
 class QAction;
 class frmAbout;
 class QLabel;
@@ -22,10 +23,10 @@ class QPushButton;
 // each with a red cross that shows when the game strikes it.
 //
 // Nothing here blocks or runs an event loop of its own, so that the window plays the same in a web
-// page, whose loop must never block, as on the desktop. A command that waits (for the pause
-// between two strikes, for the OK of a message, for About to close) returns to the event loop
-// and goes on when the wait is over. Meanwhile the user's input to the window waits, and other
-// commands wait their turn: a command runs to its end before the next begins.
+// page, whose loop must never block, as on the desktop. The commands run in the game's flow
+// (Tandro::GameFlow), one at a time: a command that waits (for the pause between two strikes, for
+// the OK of a message, for About to close) returns to the event loop and goes on when the wait is
+// over. Meanwhile the user's input to the window waits, and other commands wait their turn.
 class frmMain : public QMainWindow, protected Tandro::Board
 {
     Q_OBJECT
@@ -47,8 +48,8 @@ public:
 
 protected:
     // Ends a game under way at its current pause. A close from the title bar is user input, which
-    // waits for the game to end like any other; a close from within, as when the session ends,
-    // does not wait.
+    // waits for the game to end like any other; a close from within, as by Exit or when the
+    // session ends, does not wait.
     void closeEvent(QCloseEvent *event) override;
 
     // How the game shows itself on this window. Tests override these to watch a game.
@@ -60,26 +61,15 @@ protected:
     void announceResult(int slot) override;
 
 private:
-    using Command = void (frmMain::*)();
-
-    // The commands of the four buttons.
+    // The commands of the four buttons and the About menu.
     void go();
     void clearAll();
     void clearPartner();
     void exitApplication();
     void about();
 
-    // Runs command, or, while another command is still running (a game, or a message waiting
-    // for OK), queues it to run after that one: commands never overlap.
-    void runCommand(Command command);
-    // Runs the commands waiting their turn, until one of them waits or none is left.
-    void runWaitingCommands();
-    // Notes that the command under way waits, and what it does once the wait is over.
-    void waitFor(Then then);
-    // Goes on with the command that waited, then with those waiting their turn.
-    void waitOver();
-    // The same, once a message or About that the command waited for has closed.
-    void dialogClosed();
+    // What ends the wait for a dialog once it has closed.
+    Then afterDialog(Then closed);
 
     // The game's operations on this window; the rules themselves are the engine's.
     void CheckValidData(std::function<void(bool valid)> checked);
@@ -130,11 +120,7 @@ private:
     Announcer *m_announcer = nullptr; // tells a screen reader's user how a game ended
 
     std::chrono::milliseconds m_strikePause = StrikePause;
-    QTimer m_pause; // the wait after a strike
-    QQueue<Command> m_waitingCommands;
-    bool m_commandRunning = false;
-    bool m_waiting = false; // the command under way waits
-    Then m_afterWait; // what it does once the wait is over
+    Tandro::GameFlow *m_flow = nullptr; // the commands, one at a time, and their waits
     HeldInput *m_heldInput = nullptr; // the user's input while a command runs
     frmAbout *m_about = nullptr; // made when first opened, then kept
 };

@@ -26,7 +26,7 @@ void RecordingBoard::showMessage(Tandro::Message message, Then closed)
 {
     messages.append(message);
     calls.append(QStringLiteral("message ") + nameOf(message));
-    closed();
+    wait(std::move(closed));
 }
 
 void RecordingBoard::setCrossVisible(int slot, bool visible)
@@ -43,6 +43,20 @@ void RecordingBoard::pause(Then over)
 {
     calls.append(QStringLiteral("pause"));
     if (pausesBeforeGone < 0 || m_pauses++ < pausesBeforeGone)
+        wait(std::move(over));
+}
+
+void RecordingBoard::wait(Then over)
+{
+    if (holdsWaits)
+        m_heldWait = std::move(over);
+    else
+        over();
+}
+
+void RecordingBoard::endWait()
+{
+    if (const Then over = m_heldWait)
         over();
 }
 
