@@ -10,14 +10,15 @@ class QEvent;
 class QWindow;
 
 // Makes the user's input to a window wait while the window is busy, and hands it on once it is
-// not, in the order it came, as if it came then: keys (access keys and other shortcuts included),
-// mouse buttons and moves, taps (as the mouse clicks they stand for), and a close from the
-// window's frame. What the window does by itself, painting and timers, goes on meanwhile.
+// not, in the order it came: keys (access keys and other shortcuts included), mouse buttons,
+// double clicks and moves, and taps (as the mouse clicks they stand for). What the window does by
+// itself, painting and timers, goes on meanwhile.
 //
-// The input is taken where the window system delivers it to the window, and handed on the same
-// way, so that it meets the shortcuts, the focus moves and the double-click timing of input that
-// has just come; held, it is kept as the events the window would have got. Nothing here blocks or
-// runs an event loop of its own: a web page's loop must never block.
+// The input is taken as it reaches the window, and handed on to the window as the same events, so
+// that the window's widgets meet it as they would have: a key goes to the widget with the focus
+// and meets the shortcuts first, a click gives the focus to what it lands on, and two clicks are a
+// double click as they were when they came. Only Qt's public interface is used. Nothing here blocks
+// or runs an event loop of its own: a web page's loop must never block.
 class HeldInput : public QObject
 {
 public:
