@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QScreen>
 #include <QWidget>
 
 #ifdef Q_OS_WASM
@@ -179,9 +178,9 @@ std::unique_ptr<QApplication> makeApplication(int &argc, char *argv[])
         passOn(message.type, message.context(), message.text);
     heldMessages.clear();
 #ifdef Q_OS_WASM
-    // In a web page the event loop never returns: once the window has gone, the page says that
-    // Tandro has ended.
-    QObject::connect(application.get(), &QGuiApplication::lastWindowClosed, &WebPage::ended);
+    // In a web page the windows stand in the page, and the event loop never returns: the page says
+    // when Tandro has ended.
+    WebPage::host(*application);
 #endif
     return application;
 }
@@ -189,16 +188,6 @@ std::unique_ptr<QApplication> makeApplication(int &argc, char *argv[])
 void showMainWindow(QWidget &window)
 {
     window.showNormal();
-#ifdef Q_OS_WASM
-    const auto centre = [&window] {
-        const QRect page = window.screen()->availableGeometry();
-        const QSize frame = window.frameGeometry().size();
-        window.move(page.left() + (page.width() - frame.width()) / 2,
-                    page.top() + (page.height() - frame.height()) / 2);
-    };
-    centre();
-    QObject::connect(window.screen(), &QScreen::availableGeometryChanged, &window, centre);
-#endif
 }
 
 } // namespace StartUp

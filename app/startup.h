@@ -21,12 +21,10 @@ std::optional<int> answerCommandLine(int argc, char *argv[]);
 // is no display to reach, and otherwise with Qt's own messages, which say what went wrong (a
 // platform plugin that is missing or cannot be loaded). When the application is made, Qt's
 // messages on the way there are passed on.
-// In a web page, whose event loop never returns, the page is told when the last window has closed.
+// In a web page, the page is handed the windows (WebPage::host).
 std::unique_ptr<QApplication> makeApplication(int &argc, char *argv[]);
 
-// Shows window at its own size, where the window system puts it. In a web page, where Qt would
-// spread it over the whole page, it stands in the middle of the page, and stays there as the page
-// is resized.
+// Shows window at its own size, where the window system puts it (in a web page, in its middle).
 void showMainWindow(QWidget &window);
 
 } // namespace StartUp

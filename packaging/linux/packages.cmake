@@ -75,9 +75,12 @@ the result of each game.]=])
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries, as dpkg-shlibdeps finds them, and the faces that stand in for the Windows fonts.
+# The libraries, as dpkg-shlibdeps finds them, and the faces that stand in for the Windows fonts:
+# Liberation's version 2, which Debian 13 packages as fonts-liberation and Debian 12 apart, as
+# fonts-liberation2.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-crosextra-carlito, fonts-comic-neue, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-crosextra-carlito, fonts-comic-neue, fonts-liberation (>= 1:2) | fonts-liberation2")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

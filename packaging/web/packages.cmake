@@ -2,11 +2,30 @@
 # of the same. Included from packaging/CMakeLists.txt, with its folder's paths.
 
 set(TANDRO_WEB_PROGRAM tandro) # tandro.js and tandro.wasm
-configure_file(web/index.html.in index.html @ONLY)
-install(FILES "${CMAKE_CURRENT_BINARY_DIR}/index.html" web/page.js web/page.css
-    "${PROJECT_SOURCE_DIR}/ui/icons/heart.svg" "${PROJECT_SOURCE_DIR}/ui/icons/heart-32.png"
+install(FILES web/page.js web/page.css "${PROJECT_SOURCE_DIR}/ui/icons/heart.svg"
+    "${PROJECT_SOURCE_DIR}/ui/icons/heart-32.png"
     DESTINATION .)
+# Once the program is installed (app/ comes first): the page, which says how large the program is,
+# and each file compressed beside it as a host sends it, for hosts that send such files as they
+# are (.br, brotli's, and .gz, gzip's).
+find_program(BROTLI brotli REQUIRED)
+find_program(GZIP gzip REQUIRED)
+install(CODE "
+    set(PROJECT_NAME \"${PROJECT_NAME}\")
+    set(TANDRO_WEB_PROGRAM \"${TANDRO_WEB_PROGRAM}\")
+    set(page \"${CMAKE_CURRENT_SOURCE_DIR}/web/index.html.in\")
+    set(BROTLI \"${BROTLI}\")
+    set(GZIP \"${GZIP}\")")
+install(SCRIPT web/site.cmake)
 
 # The zip unpacks to one folder, tandro-<version>-web.
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME "tandro-${PROJECT_VERSION}-web")
+
+# The site, build-web/site: what installing writes, into a folder of its own, made anew.
+set(site "${PROJECT_BINARY_DIR}/site")
+add_custom_target(site
+    COMMAND "${CMAKE_COMMAND}" -E rm -rf "${site}"
+    COMMAND "${CMAKE_COMMAND}" --install "${PROJECT_BINARY_DIR}" --prefix "${site}"
+    COMMENT "Writing the site into ${site}" VERBATIM)
+add_dependencies(site tandro)

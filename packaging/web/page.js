@@ -1,16 +1,21 @@
 "use strict";
-// The page around Tandro: it loads the program with Qt's loader, showing how far it has come, and
-// does for the program what Qt for WebAssembly does not: it sounds the beep, tells screen readers
-// the result of each game (the program calls TandroPage.announce), and says when the program has
-// ended, with a way to start it again.
+// The page around Tandro. It downloads the program, showing how much of it has come, and starts it
+// with Qt's loader; and it does for the program what Qt for WebAssembly does not: it zooms a phone's
+// page to the windows shown, sounds the beep, tells screen readers the result of each game, and
+// says when the program has ended, with a way to start it again.
 window.TandroPage = (() => {
     const element = (id) => document.getElementById(id);
+    // Room left round the windows on a phone's or tablet's screen, in CSS pixels.
+    const margin = 8;
+    let config = null;
     let audio = null; // made on the user's first input, as browsers let sound start only then
     let tones = 0;
-    let loader = null;
+    let windows = null; // the size of the largest window shown, as the program says
+    let loading = false;
 
-    // Browsers keep a page silent until the user has done something on it: the sound is made
-    // ready on the first key or click, well before the first game's beep.
+    // Browsers keep a page silent until the user has done something on it that counts as meant
+    // (a key, a click, the end of a tap; not the start of one): the sound is made ready then, well
+    // before the first game's beep.
     function readySound() {
         if (!audio) {
             const Context = window.AudioContext || window.webkitAudioContext;
@@ -18,7 +23,7 @@ window.TandroPage = (() => {
                 audio = new Context();
         }
         if (audio && audio.state === "suspended")
-            audio.resume();
+            audio.resume().catch(() => {});
     }
 
     // A short tone, as a computer's beep.
@@ -47,54 +52,165 @@ window.TandroPage = (() => {
             setTimeout(() => { region.textContent = sentence; }, 50);
     }
 
+    // The windows shown need width x height CSS pixels. A browser that zooms its page (a phone's,
+    // a tablet's) is asked to zoom it so that they are as large as its screen allows, with a small
+    // margin; Qt draws them at the pixels that zoom gives, so that they stay sharp. A computer's
+    // browser keeps its page at its own size.
+    function fit(width, height) {
+        windows = width > 0 && height > 0 ? { width, height } : null;
+        zoom();
+    }
+
+    function zoom() {
+        const viewport = window.visualViewport;
+        const meta = element("viewport");
+        if (!viewport || !meta)
+            return;
+        let content = "width=device-width, initial-scale=1";
+        if (windows) {
+            // The screen's size at the page's own scale, whatever zoom is asked now.
+            const screenWidth = viewport.width * viewport.scale;
+            const screenHeight = viewport.height * viewport.scale;
+            const scale = Math.min((screenWidth - 2 * margin) / windows.width,
+                                   (screenHeight - 2 * margin) / windows.height);
+            if (scale > 0)
+                content = `width=${Math.round(screenWidth / scale)}, user-scalable=no`;
+        }
+        if (meta.content !== content)
+            meta.content = content;
+    }
+
+    function show(shown) {
+        for (const id of ["loading", "screen", "failed", "ended"])
+            element(id).hidden = id !== shown;
+    }
+
     function ended() {
-        element("screen").hidden = true;
-        element("ended").hidden = false;
+        fit(0, 0);
+        show("ended");
         element("again").focus();
     }
 
-    function failed(text) {
-        element("loading").hidden = true;
-        element("screen").hidden = true;
-        element("failed").textContent = document.title + " could not start: " + text;
-        element("failed").hidden = false;
+    // Says why Tandro could not start; with a way to try again where trying again may help.
+    function failed(sentence, canRetry) {
+        fit(0, 0);
+        element("failure").textContent = sentence;
+        element("retry").hidden = !canRetry;
+        show("failed");
+        if (canRetry)
+            element("retry").focus();
     }
 
-    function start(program) {
-        const screen = element("screen");
-        const progress = element("progress");
-        for (const input of ["pointerdown", "keydown", "touchstart"])
-            window.addEventListener(input, readySound, { capture: true });
-        element("again").addEventListener("click", () => location.reload());
-        screen.hidden = true;
-        loader = QtLoader({
-            canvasElements: [screen],
-            // The stages Qt's loader reports: "Downloading", "Compiling", or both at once.
-            showLoader: (stage) => {
-                const [first, ...others] = stage.split("/");
-                progress.textContent = [first, ...others.map((s) => s.toLowerCase())]
-                    .join(" and ") + " " + document.title + " …";
-            },
-            showCanvas: () => {
-                element("loading").hidden = true;
-                screen.hidden = false;
-                screen.focus();
-            },
-            showError: failed,
-            showExit: () => {
-                if (loader.crashed)
-                    failed(loader.exitText || "it stopped unexpectedly");
-                else
-                    ended();
+    const megabytes = (bytes) => (bytes / 1e6).toFixed(1) + " MB";
+
+    // How much of the program has come: done is its share of the whole, sent the bytes that the
+    // server sends in all, compressed as it sends them.
+    function progress(done, sent) {
+        element("progress").value = done;
+        element("progress-text").textContent =
+            `Downloading ${document.title}: ${megabytes(done * sent)} of ${megabytes(sent)}`;
+    }
+
+    // A download that did not come whole.
+    class Interrupted extends Error {}
+
+    // Downloads the program and compiles it as it comes; the compiled module.
+    async function download() {
+        const name = config.program + ".wasm";
+        let response;
+        try {
+            response = await fetch(name);
+        } catch (error) {
+            throw new Interrupted(error.message);
+        }
+        if (!response.ok)
+            throw new Error(`its program, ${name}, could not be fetched (${response.status}` +
+                            `${response.statusText ? " " + response.statusText : ""}).`);
+        const encoding = response.headers.get("Content-Encoding");
+        const sent = config.sent[encoding] || config.bytes;
+        const reader = response.body.getReader();
+        let received = 0;
+        progress(0, sent);
+        // The bytes as they come go on to the compiler, and are counted on the way.
+        const counted = new ReadableStream({
+            async pull(controller) {
+                let chunk;
+                try {
+                    chunk = await reader.read();
+                } catch (error) {
+                    controller.error(new Interrupted(error.message));
+                    return;
+                }
+                if (chunk.done) {
+                    if (received === config.bytes)
+                        controller.close();
+                    else
+                        controller.error(new Interrupted("it ended early"));
+                    return;
+                }
+                received += chunk.value.length;
+                progress(Math.min(received / config.bytes, 1), sent);
+                controller.enqueue(chunk.value);
             },
         });
-        loader.loadEmscriptenModule(program);
+        try {
+            return await WebAssembly.compileStreaming(
+                new Response(counted, { headers: { "Content-Type": "application/wasm" } }));
+        } catch (error) {
+            throw received < config.bytes ? new Interrupted(error.message) : error;
+        }
+    }
+
+    async function load() {
+        if (loading)
+            return;
+        loading = true;
+        show("loading");
+        element("progress").removeAttribute("value");
+        element("progress-text").textContent = `Loading ${document.title} …`;
+        try {
+            if (typeof WebAssembly !== "object")
+                throw new Error("it needs a browser that runs WebAssembly.");
+            const module = await download();
+            element("progress-text").textContent = `Starting ${document.title} …`;
+            await qtLoad({
+                qt: {
+                    entryFunction: config.entry,
+                    module: module,
+                    containerElements: [element("screen")],
+                    onLoaded: () => show("screen"),
+                    onExit: (exit) => {
+                        if (exit.crashed)
+                            failed(`${document.title} stopped: ${exit.text}`, false);
+                        else
+                            ended();
+                    },
+                },
+            });
+        } catch (error) {
+            if (error instanceof Interrupted)
+                failed(`The download of ${document.title} was interrupted, so it cannot start. ` +
+                       "Check the connection, and try again.", true);
+            else if (element("failed").hidden)
+                failed(`${document.title} could not start: ${error.message}`, false);
+        } finally {
+            loading = false;
+        }
+    }
+
+    function start(settings) {
+        config = settings;
+        for (const input of ["keydown", "mousedown", "pointerup", "touchend", "click"])
+            window.addEventListener(input, readySound, { capture: true });
+        window.addEventListener("resize", zoom);
+        element("again").addEventListener("click", () => location.reload());
+        element("retry").addEventListener("click", load);
+        load();
     }
 
     return {
-        start, beep, announce, ended,
-        // Qt's loader, and how many beeps have sounded: for the page's own tests.
-        get loader() { return loader; },
+        start, fit, beep, announce, ended,
+        // How many beeps have sounded: for the page's own tests.
         get tones() { return tones; },
     };
 })();

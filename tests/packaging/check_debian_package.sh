@@ -46,7 +46,8 @@ grep -v '/$' <<<"$installed"
 echo "== its control fields"
 dpkg-deb --field "$deb" Package Version Section Depends Installed-Size
 depends=$(dpkg-deb --field "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 fonts-crosextra-carlito fonts-comic-neue fonts-liberation2; do
+for needed in libqt6widgets6 libqt6gui6 fonts-crosextra-carlito fonts-comic-neue \
+    'fonts-liberation \(>= 1:2\) \| fonts-liberation2'; do
     grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends does not name $needed"
 done
 [ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "the package's version is not $version"

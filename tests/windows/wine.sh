@@ -7,6 +7,11 @@ set -euo pipefail
 export WINEPREFIX=$1
 shift
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# Wine 10 wants a runtime folder of the user's, and says so on every start where there is none.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR=$WINEPREFIX/runtime
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+fi
 # Wine hands a program no variable whose name begins with QT_, but hands WINEQT_... on as QT_....
 for name in $(compgen -e); do
     [[ $name == QT_* ]] && export "WINE$name=${!name}"

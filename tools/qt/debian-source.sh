@@ -1,7 +1,9 @@
 # Shared by the Qt recipes beside it (sourced, not run): Debian's own source of the Qt that
-# Tandro's Linux build uses, qt6-base 6.4.2+dfsg-10, with Debian's patches applied.
+# Tandro's Linux build uses on Debian 13, with Debian's patches applied. Its version is said once,
+# in qt6-base.version.
 
-qt_debian_version=6.4.2+dfsg-10
+qt_debian_version=$(<"$(dirname "${BASH_SOURCE[0]}")/qt6-base.version")
+qt_version=${qt_debian_version%%+*}
 
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
@@ -9,29 +11,31 @@ as_root=()
 . "$(dirname "${BASH_SOURCE[0]}")/../install-missing.sh"
 
 # Where apt finds Debian's source packages: from deb-src lines. A machine set up with binary
-# packages only has none; then lines for bookworm are added, from the same mirror as its deb lines.
+# packages only has none; then lines for its own release are added, from the same mirror as its deb
+# lines.
 add_source_lines() {
     if grep -rqsE '^[[:space:]]*(deb-src[[:space:]]|Types:.*deb-src)' \
         /etc/apt/sources.list /etc/apt/sources.list.d/; then
         return
     fi
-    local mirror
+    local mirror release
+    release=$(. /etc/os-release && echo "$VERSION_CODENAME")
     mirror=$(sed -n 's/^URIs:[[:space:]]*//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null \
         | head -1)
-    [ -n "$mirror" ] || mirror=$(awk '$1 == "deb" && $3 ~ /^bookworm/ { print $2; exit }' \
+    [ -n "$mirror" ] || mirror=$(awk -v release="$release" '$1 == "deb" && $3 == release { print $2; exit }' \
         /etc/apt/sources.list 2>/dev/null)
     mirror=${mirror:-http://deb.debian.org/debian}
-    echo "apt has no source packages to offer (no deb-src lines): adding bookworm's, from" \
-        "$mirror, to /etc/apt/sources.list.d/bookworm-source.list"
-    echo "deb-src $mirror bookworm main" \
-        | "${as_root[@]}" tee /etc/apt/sources.list.d/bookworm-source.list >/dev/null
+    echo "apt has no source packages to offer (no deb-src lines): adding $release's, from" \
+        "$mirror, to /etc/apt/sources.list.d/$release-source.list"
+    echo "deb-src $mirror $release main" \
+        | "${as_root[@]}" tee "/etc/apt/sources.list.d/$release-source.list" >/dev/null
     "${as_root[@]}" apt-get update
 }
 
 # qt_source FOLDER: fetches Debian's qt6-base source into FOLDER, unpacked with its patches, once;
 # prints the unpacked source's path, and nothing else (what fetching says goes to stderr).
 qt_source() {
-    local folder=$1 source="$1/qt6-base-6.4.2+dfsg"
+    local folder=$1 source="$1/qt6-base-${qt_debian_version%-*}"
     if [ ! -f "$source/.complete" ]; then
         {
             install_missing dpkg-dev
@@ -62,8 +66,17 @@ qt_configure() {
 check_host_qt() {
     local host
     host=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
-    if [ "${host%%+*}" != "${qt_debian_version%%+*}" ]; then
-        echo "Debian's installed Qt is $host; the Qt built here is ${qt_debian_version%%+*}." >&2
+    if [ "${host%%+*}" != "$qt_version" ]; then
+        echo "Debian's installed Qt is $host; the Qt built here is $qt_version, Debian 13's." >&2
         return 1
     fi
+}
+
+# static_plugins PREFIX: Debian's Qt leaves its plugins out of what a program links unless asked (a
+# patch of Debian's, enable_skip_plugins.patch, for its shared Qt, whose plugins come in packages
+# of their own). A static Qt must link its platform plugin into each program: the Qt installed in
+# PREFIX asks for it in its toolchain file.
+static_plugins() {
+    printf '%s\n' "" "# Tandro's Qt recipes: a static Qt links its plugins into each program." \
+        "set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF)" >>"$1/lib/cmake/Qt6/qt.toolchain.cmake"
 }

@@ -3,20 +3,19 @@
 #
 #     tools/qt/qt-for-web.sh PREFIX
 #
-# Source: Debian 12's qt6-base 6.4.2+dfsg-10 (the Qt of the Linux build), with Debian's patches.
-# Compiler: Debian's emscripten 3.1.6 (Qt 6.4 asks for 3.1.14, and only warns); the host tools
-# (moc, rcc, uic) are Debian's installed Qt of the same version.
+# Source: Debian 13's qt6-base (the Qt of the Linux build there; its version is in qt6-base.version),
+# with Debian's patches. Compiler: Debian 13's emscripten 3.1.69 (Qt 6.8 names 3.1.56, and only
+# warns of another); the host tools (moc, rcc, uic) are Debian's installed Qt of the same version.
 # Result, in PREFIX: Qt Core, Gui, Widgets, OpenGL and Test for WebAssembly, static, release and
 # single-threaded, with their private headers, the wasm platform and its loader (qtloader.js).
 # Projects configure with
-#     EMSDK=<an emsdk> EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs \
+#     EMSDK=tools/qt/emsdk EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs \
 #     cmake -G Ninja -DCMAKE_TOOLCHAIN_FILE=PREFIX/lib/cmake/Qt6/qt.toolchain.cmake ...
-# (build.sh says what the three are for). PREFIX may be moved. About 10 minutes on two cores; JOBS
-# sets how many compilers run at once.
+# (below, what the three are for), as the web presets of CMakePresets.json do. PREFIX may be
+# moved. About 20 minutes on two cores; JOBS sets how many compilers run at once.
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 . "$here/debian-source.sh"
-. "$here/../emsdk.sh"
 prefix=$(realpath -m "${1:?usage: $0 PREFIX}")
 work=$prefix.building
 start=$(date +%s)
@@ -26,23 +25,22 @@ check_host_qt
 source=$(qt_source "$work")
 
 # Qt's configure wants an emsdk, which Debian has not: one of links to Debian's emscripten stands
-# in for it. Debian's Emscripten.cmake finds the compiler only when told where it is, and
+# in for it (emsdk/). Debian's Emscripten.cmake finds the compiler only when told where it is, and
 # emscripten's optimiser needs Debian's acorn module, which a Node.js from elsewhere does not look
 # for.
-export EMSDK=$work/emsdk EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs
-make_emsdk "$EMSDK"
+export EMSDK=$here/emsdk EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs
 
 # Qt writes the prefix it is configured for into every program (QLibraryInfo); it means nothing
 # to a static tandro.wasm. A fixed one, not PREFIX, keeps its bytes the same wherever this Qt is
-# built and installed; it is the one the prepared archive was made with (see build.sh).
-built_for=/tmp/qtwasm/qt6.4.2-wasm
+# built and installed.
+built_for=/opt/qt$qt_version-wasm
 
 options=(
     # The host's Qt gives moc, rcc and uic; Debian keeps its CMake files in the multiarch folder.
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
     # For WebAssembly, as configure's -xplatform wasm-emscripten.
     -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten
-    # Static, the only kind Qt 6.4 builds for the web.
+    # Static: one tandro.wasm, with nothing to link when the page loads.
     -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release
     # The build's own folder leaves no trace in the libraries' file names (__FILE__).
     "-DCMAKE_C_FLAGS=-ffile-prefix-map=$work=." "-DCMAKE_CXX_FLAGS=-ffile-prefix-map=$work=."
@@ -69,10 +67,11 @@ qt_configure "$source" "$work/build" \
 echo "Building Qt for the web (ninja's [done/all] counts its steps):"
 nice ninja -C "$work/build" ${JOBS:+-j"$JOBS"}
 cmake --install "$work/build" --prefix "$prefix" >/dev/null
+static_plugins "$prefix"
 
 if grep -rqF "$work" "$prefix/lib/cmake"; then
     echo "Qt's CMake files refer to the folder it was built in." >&2
     exit 1
 fi
 rm -rf "$work"
-echo "Qt 6.4.2 for the web is in $prefix, built in $((($(date +%s) - start) / 60)) minutes."
+echo "Qt $qt_version for the web is in $prefix, built in $((($(date +%s) - start) / 60)) minutes."

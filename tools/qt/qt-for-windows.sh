@@ -3,9 +3,9 @@
 #
 #     tools/qt/qt-for-windows.sh PREFIX
 #
-# Source: Debian 12's qt6-base 6.4.2+dfsg-10 (the Qt of the Linux build), with Debian's patches.
-# Compilers: Debian's MinGW-w64 GCC 12 for x86_64 with POSIX threads; the host tools (moc, rcc,
-# uic) are Debian's installed Qt of the same version.
+# Source: Debian 13's qt6-base (the Qt of the Linux build there; its version is in qt6-base.version),
+# with Debian's patches. Compilers: Debian 13's MinGW-w64 GCC 14 for x86_64 with POSIX threads; the
+# host tools (moc, rcc, uic) are Debian's installed Qt of the same version.
 # Result, in PREFIX: Qt Core, Gui, Widgets and Test, static and release, with their private
 # headers; the windows, offscreen and minimal platforms; UI Automation. Projects configure with
 #     cmake -G Ninja -DCMAKE_TOOLCHAIN_FILE=PREFIX/lib/cmake/Qt6/qt.toolchain.cmake ...
@@ -48,8 +48,8 @@ TOOLCHAIN
 
 # Qt writes the prefix it is configured for into every program (QLibraryInfo); it means nothing
 # to a static tandro.exe. A fixed one, not PREFIX, keeps its bytes the same wherever this Qt is
-# built and installed; it is the one the prepared archive was made with (see build.sh).
-built_for=/tmp/qt6-mingw64
+# built and installed.
+built_for=/opt/qt$qt_version-mingw64
 
 options=(
     # The host's Qt gives moc, rcc and uic; Debian keeps its CMake files in the multiarch folder.
@@ -71,9 +71,11 @@ options=(
     # What a small game of widgets does not use.
     -DINPUT_opengl=no -DFEATURE_vulkan=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF
     -DFEATURE_dbus=OFF -DFEATURE_icu=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
-    -DFEATURE_printsupport=OFF -DFEATURE_jpeg=OFF -DFEATURE_direct2d=OFF
-    # Qt 6.4 builds the DirectWrite font database only with Direct2D, but refers to it with this.
-    -DFEATURE_directwrite3=OFF
+    -DFEATURE_printsupport=OFF -DFEATURE_jpeg=OFF
+    # Windows' fonts are found through GDI: its font database knows the bitmap faces that the
+    # windows are drawn in, which DirectWrite's, Qt 6.8's choice where it has DirectWrite, does
+    # not. (Qt 6.8 also builds DirectWrite only together with Direct2D.)
+    -DFEATURE_direct2d=OFF -DFEATURE_directwrite=OFF
     # Debian's source lacks the Wintab headers that tablet input needs on Windows.
     -DFEATURE_tabletevent=OFF
     # Debian turns it on for cross builds; it is Android's.
@@ -89,9 +91,10 @@ cmake --install "$work/build" --prefix "$prefix" --strip >/dev/null
 # prefix may move.
 sed -i "s|\"$prefix/lib/cmake/Qt6/|\"\${CMAKE_CURRENT_LIST_DIR}/|" \
     "$prefix/lib/cmake/Qt6/qt.toolchain.cmake"
+static_plugins "$prefix"
 if grep -rqF "$work" "$prefix/lib/cmake"; then
     echo "Qt's CMake files refer to the folder it was built in." >&2
     exit 1
 fi
 rm -rf "$work"
-echo "Qt 6.4.2 for Windows is in $prefix, built in $((($(date +%s) - start) / 60)) minutes."
+echo "Qt $qt_version for Windows is in $prefix, built in $((($(date +%s) - start) / 60)) minutes."
