@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QWidget>
 #include <QWindow>
 
 HeldInput::HeldInput(QObject *parent) : QObject(parent) { }
@@ -16,26 +17,28 @@ void HeldInput::hold(QWindow *window)
     if (m_window || !window)
         return;
     m_window = window;
-    window->installEventFilter(this);
+    // The window's input, and an input method's text for its widgets, which does not pass it.
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 void HeldInput::release()
 {
     const QPointer<QWindow> window = m_window;
     stopHolding();
-    const std::vector<std::unique_ptr<QEvent>> held = std::exchange(m_held, {});
-    for (const std::unique_ptr<QEvent> &event : held) {
+    const std::vector<Held> held = std::exchange(m_held, {});
+    for (const Held &input : held) {
         // What comes after a key or click that closed the window has nowhere to go.
         if (!window || !window->isVisible())
             break;
         if (m_window) { // busy again: the rest waits again, behind what is held already
-            m_held.push_back(std::unique_ptr<QEvent>(event->clone()));
+            keep(input.receiver, *input.event);
             continue;
         }
         // Sent, not spontaneous, a key reaches the widget with the focus through QApplication,
         // which tries the shortcuts first, as for a key that comes from the window system. A mouse
         // event goes to the widget under it as one from the window system does, focus and all.
-        QCoreApplication::sendEvent(window, event.get());
+        if (input.receiver)
+            QCoreApplication::sendEvent(input.receiver, input.event.get());
     }
 }
 
@@ -47,13 +50,25 @@ void HeldInput::drop()
 
 void HeldInput::stopHolding()
 {
-    if (m_window)
-        m_window->removeEventFilter(this);
+    if (QCoreApplication *application = QCoreApplication::instance())
+        application->removeEventFilter(this);
     m_window = nullptr;
+}
+
+void HeldInput::keep(QObject *receiver, const QEvent &event)
+{
+    m_held.push_back({ receiver, std::unique_ptr<QEvent>(event.clone()) });
 }
 
 bool HeldInput::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::InputMethod && watched->isWidgetType()) {
+        const auto *widget = static_cast<QWidget *>(watched);
+        if (!m_window || widget->window()->windowHandle() != m_window)
+            return false;
+        keep(watched, *event);
+        return true;
+    }
     if (watched != m_window || !event->spontaneous())
         return false;
     switch (event->type()) {
@@ -63,7 +78,7 @@ bool HeldInput::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-        m_held.push_back(std::unique_ptr<QEvent>(event->clone()));
+        keep(watched, *event);
         return true;
     case QEvent::ShortcutOverride:
         // Taken as overridden, a key goes to the window as a key, to be held with the rest; handed

@@ -1,6 +1,7 @@
 #include "webpage.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QScreen>
 #include <QString>
 #include <QTimer>
@@ -45,11 +46,10 @@ public:
     explicit WindowArranger(QApplication &application) : QObject(&application)
     {
         application.installEventFilter(this);
-        connect(QGuiApplication::primaryScreen(), &QScreen::availableGeometryChanged, this,
-                [] {
-                    for (QWidget *window : shownWindows())
-                        centre(window);
-                });
+        connect(QGuiApplication::primaryScreen(), &QScreen::availableGeometryChanged, this, [] {
+            for (QWidget *window : shownWindows())
+                centre(window);
+        });
         connect(&application, &QGuiApplication::lastWindowClosed, this,
                 [] { page().call<void>("ended"); });
     }
@@ -57,11 +57,16 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        const bool shownOrHidden =
-                event->type() == QEvent::Show || event->type() == QEvent::Hide;
-        if (shownOrHidden && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
-            // Once the window system has framed the window, or taken it away.
-            QTimer::singleShot(0, this, &WindowArranger::arrange);
+        const bool shown = event->type() == QEvent::Show;
+        if ((!shown && event->type() != QEvent::Hide) || !watched->isWidgetType()
+            || !static_cast<QWidget *>(watched)->isWindow())
+            return false;
+        // Screen readers find a box's text in the page's mirror of the windows, but are not told
+        // when a box opens: the page says it.
+        if (const auto *box = qobject_cast<QMessageBox *>(watched); box && shown)
+            WebPage::announce(box->windowTitle() + u' ' + box->text());
+        // Once the window system has framed the window, or taken it away.
+        QTimer::singleShot(0, this, &WindowArranger::arrange);
         return false;
     }
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,7 +17,7 @@
 using namespace std::chrono_literals;
 
 // What a user does during a game.
-enum class Input { Letter, AccessKey, Click };
+enum class Input { Letter, AccessKey, Click, InputMethodText };
 Q_DECLARE_METATYPE(Input)
 
 class tst_frmMain : public QObject
@@ -269,6 +270,9 @@ void tst_frmMain::inputDuringAGameWaitsForItsEnd_data()
     QTest::newRow("an access key") << Input::AccessKey << "txtYourName: Ram|Ram";
     // One click, not taken for two: a double click would select the name.
     QTest::newRow("a click into the other name box") << Input::Click << "txtYourName: Ram|";
+    // As a phone's keyboard gives it: straight to the name box, not through the window.
+    QTest::newRow("a word from an input method")
+            << Input::InputMethodText << "txtYourPartner: Sitaz|";
 }
 
 void tst_frmMain::inputDuringAGameWaitsForItsEnd()
@@ -299,6 +303,11 @@ void tst_frmMain::inputDuringAGameWaitsForItsEnd()
             else if (input == Input::AccessKey)
                 QWindowSystemInterface::handleKeyEvent<Delivery>(window, type, Qt::Key_Y,
                                                                  Qt::AltModifier, "y");
+        }
+        if (input == Input::InputMethodText) {
+            QInputMethodEvent word;
+            word.setCommitString("z");
+            QCoreApplication::sendEvent(QApplication::focusWidget(), &word);
         }
         if (input == Input::Click) {
             QWindowSystemInterface::handleMouseEvent<Delivery>(

@@ -32,17 +32,23 @@ add_source_lines() {
     "${as_root[@]}" apt-get update
 }
 
-# qt_source FOLDER: fetches Debian's qt6-base source into FOLDER, unpacked with its patches, once;
+# qt_source FOLDER [PATCH...]: fetches Debian's qt6-base source into FOLDER, unpacked with its
+# patches and then with the given ones of Tandro's own (patches/, each saying what it mends), once;
 # prints the unpacked source's path, and nothing else (what fetching says goes to stderr).
 qt_source() {
-    local folder=$1 source="$1/qt6-base-${qt_debian_version%-*}"
+    local folder=$1 source="$1/qt6-base-${qt_debian_version%-*}" patch
+    shift
     if [ ! -f "$source/.complete" ]; then
         {
-            install_missing dpkg-dev
+            install_missing dpkg-dev patch
             add_source_lines
             rm -rf "$source"
             mkdir -p "$folder"
             (cd "$folder" && apt-get source "qt6-base=$qt_debian_version")
+            for patch in "$@"; do
+                echo "Applying $(basename "$patch")"
+                patch --directory="$source" --strip=1 --quiet <"$patch"
+            done
         } >&2
         touch "$source/.complete"
     fi

@@ -4,8 +4,9 @@
 #     tools/qt/qt-for-web.sh PREFIX
 #
 # Source: Debian 13's qt6-base (the Qt of the Linux build there; its version is in qt6-base.version),
-# with Debian's patches. Compiler: Debian 13's emscripten 3.1.69 (Qt 6.8 names 3.1.56, and only
-# warns of another); the host tools (moc, rcc, uic) are Debian's installed Qt of the same version.
+# with Debian's patches and Tandro's own for the web (patches/web/, each saying what it mends).
+# Compiler: Debian 13's emscripten 3.1.69 (Qt 6.8 names 3.1.56, and only warns of another); the
+# host tools (moc, rcc, uic) are Debian's installed Qt of the same version.
 # Result, in PREFIX: Qt Core, Gui, Widgets, OpenGL and Test for WebAssembly, static, release and
 # single-threaded, with their private headers, the wasm platform and its loader (qtloader.js).
 # Projects configure with
@@ -22,7 +23,7 @@ start=$(date +%s)
 
 install_missing emscripten cmake ninja-build perl qt6-base-dev qt6-base-dev-tools
 check_host_qt
-source=$(qt_source "$work")
+source=$(qt_source "$work" "$here"/patches/web/*.patch)
 
 # Qt's configure wants an emsdk, which Debian has not: one of links to Debian's emscripten stands
 # in for it (emsdk/). Debian's Emscripten.cmake finds the compiler only when told where it is, and
