@@ -78,6 +78,10 @@ void frmAbout::setVisible(bool visible)
     if (visible && !m_form)
         load();
     QDialog::setVisible(visible);
+    // OK has the focus on opening, whatever the window system gave it as the dialog became active:
+    // in a web page, the first box in the tab chain.
+    if (visible && cmdOK)
+        cmdOK->setFocus(Qt::ActiveWindowFocusReason);
     if (!visible && m_form)
         unload();
 }

@@ -1,11 +1,13 @@
 #include "webpage.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QMessageBox>
 #include <QScreen>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <emscripten/val.h>
 
@@ -34,21 +36,23 @@ QList<QWidget *> shownWindows()
 void centre(QWidget *window)
 {
     const QRect area = window->screen()->availableGeometry();
-    const QSize frame = window->frameGeometry().size();
+    const QSize frame = window->frameSize();
     window->move(area.left() + (area.width() - frame.width()) / 2,
                  area.top() + (area.height() - frame.height()) / 2);
 }
 
-// Keeps the windows shown in the middle of the page, and the page zoomed to the largest of them.
+// Puts each window in the middle of the page once it is first drawn, and again when the page frames
+// it anew (its title bar comes a moment later), keeps the windows there as the page changes size,
+// and has the page zoom to the largest of them. A window that the user moves stays where it is put.
 class WindowArranger : public QObject
 {
 public:
     explicit WindowArranger(QApplication &application) : QObject(&application)
     {
         application.installEventFilter(this);
-        connect(QGuiApplication::primaryScreen(), &QScreen::availableGeometryChanged, this, [] {
+        connect(QGuiApplication::primaryScreen(), &QScreen::availableGeometryChanged, this, [this] {
             for (QWidget *window : shownWindows())
-                centre(window);
+                place(window);
         });
         connect(&application, &QGuiApplication::lastWindowClosed, this,
                 [] { page().call<void>("ended"); });
@@ -57,30 +61,56 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        const bool shown = event->type() == QEvent::Show;
-        if ((!shown && event->type() != QEvent::Hide) || !watched->isWidgetType()
-            || !static_cast<QWidget *>(watched)->isWindow())
+        if (event->type() == QEvent::Expose) {
+            // Drawn for the first time since it was shown.
+            for (QWidget *window : shownWindows()) {
+                if (window->windowHandle() == watched && !m_framed.contains(window))
+                    place(window);
+            }
             return false;
-        // Screen readers find a box's text in the page's mirror of the windows, but are not told
-        // when a box opens: the page says it.
-        if (const auto *box = qobject_cast<QMessageBox *>(watched); box && shown)
-            WebPage::announce(box->windowTitle() + u' ' + box->text());
-        // Once the window system has framed the window, or taken it away.
-        QTimer::singleShot(0, this, &WindowArranger::arrange);
+        }
+        auto *window = qobject_cast<QWidget *>(watched);
+        if (!window || !window->isWindow())
+            return false;
+        switch (event->type()) {
+        case QEvent::Show:
+            // Screen readers find a box's text in the page's mirror of the windows, but are not
+            // told when a box opens: the page says it.
+            if (const auto *box = qobject_cast<QMessageBox *>(window))
+                WebPage::announce(box->windowTitle() + u' ' + box->text());
+            break;
+        case QEvent::Move:
+            if (m_framed.contains(window) && m_framed.value(window) != window->frameSize())
+                place(window);
+            break;
+        case QEvent::Hide:
+            m_framed.remove(window);
+            QTimer::singleShot(0, this, &WindowArranger::fitPage); // once it has gone
+            break;
+        default:
+            break;
+        }
         return false;
     }
 
 private:
-    static void arrange()
+    void place(QWidget *window)
+    {
+        m_framed.insert(window, window->frameSize());
+        centre(window);
+        fitPage();
+    }
+
+    static void fitPage()
     {
         QSize largest;
-        for (QWidget *window : shownWindows()) {
-            centre(window);
-            largest = largest.expandedTo(window->frameGeometry().size());
-        }
+        for (QWidget *window : shownWindows())
+            largest = largest.expandedTo(window->frameSize());
         if (!largest.isEmpty())
             page().call<void>("fit", largest.width(), largest.height());
     }
+
+    QHash<QWidget *, QSize> m_framed; // the windows shown and placed, with their frames' size then
 };
 
 } // namespace

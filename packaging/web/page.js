@@ -14,9 +14,11 @@ window.TandroPage = (() => {
     let loading = false;
 
     // Browsers keep a page silent until the user has done something on it that counts as meant
-    // (a key, a click, the end of a tap; not the start of one): the sound is made ready then, well
-    // before the first game's beep.
-    function readySound() {
+    // (a key, a click, the end of a tap; not the start of one, nor what a script does): the sound
+    // is made ready then, well before the first game's beep.
+    function readySound(event) {
+        if (!event.isTrusted || navigator.userActivation?.isActive === false)
+            return;
         if (!audio) {
             const Context = window.AudioContext || window.webkitAudioContext;
             if (Context)

@@ -55,7 +55,7 @@ qt_source() {
     echo "$source"
 }
 
-# qt_configure SOURCE BUILD CMAKE-OPTION...: configures Qt's SOURCE for Ninja into BUILD. Configure
+# qt_configure SOURCE BUILD CMAKE-OPTION...: configures Qt's SOURCE for Ninja into BUILD, anew. Configure
 # packs Qt's MIME database with gzip, whose header would carry the time of the run; dated by
 # Debian's source (SOURCE_DATE_EPOCH, its changelog's last entry) it carries none. (For configure
 # only: rcc, in the build, would date Qt's own resources by it, which Debian's rcc otherwise leaves
@@ -63,6 +63,7 @@ qt_source() {
 qt_configure() {
     local source=$1 build=$2
     shift 2
+    rm -rf "$build" # nothing is kept of a configure before, which may have had other options
     SOURCE_DATE_EPOCH=$(dpkg-parsechangelog --file "$source/debian/changelog" \
         --show-field Timestamp) cmake -G Ninja -S "$source" -B "$build" "$@"
 }

@@ -58,6 +58,16 @@ options=(
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_icu=OFF
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_printsupport=OFF -DFEATURE_jpeg=OFF
     -DFEATURE_vulkan=OFF
+    # Parts that Tandro's two windows never use, left out of what a browser fetches: documents in
+    # other formats, animations, the widgets and dialogs that it has none of.
+    -DFEATURE_textodfwriter=OFF -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
+    -DFEATURE_pdf=OFF -DFEATURE_movie=OFF -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF
+    -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF -DFEATURE_dial=OFF
+    -DFEATURE_lcdnumber=OFF -DFEATURE_mdiarea=OFF -DFEATURE_toolbox=OFF -DFEATURE_undoview=OFF
+    -DFEATURE_keysequenceedit=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_syntaxhighlighter=OFF
+    -DFEATURE_splashscreen=OFF -DFEATURE_colordialog=OFF -DFEATURE_filedialog=OFF
+    -DFEATURE_fontdialog=OFF -DFEATURE_inputdialog=OFF -DFEATURE_progressdialog=OFF
+    -DFEATURE_errormessage=OFF -DFEATURE_wizard=OFF
     # Debian turns it on for cross builds; it is Android's.
     -DFEATURE_androiddeployqt=OFF
 )

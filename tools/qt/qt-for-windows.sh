@@ -73,9 +73,9 @@ options=(
     -DFEATURE_dbus=OFF -DFEATURE_icu=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
     -DFEATURE_printsupport=OFF -DFEATURE_jpeg=OFF
     # Windows' fonts are found through GDI: its font database knows the bitmap faces that the
-    # windows are drawn in, which DirectWrite's, Qt 6.8's choice where it has DirectWrite, does
-    # not. (Qt 6.8 also builds DirectWrite only together with Direct2D.)
-    -DFEATURE_direct2d=OFF -DFEATURE_directwrite=OFF
+    # windows are drawn in, which DirectWrite 3's, Qt 6.8's choice where it has it, does not. (Qt
+    # 6.8 needs DirectWrite itself, and Direct2D with it, which stay.)
+    -DFEATURE_directwrite3=OFF
     # Debian's source lacks the Wintab headers that tablet input needs on Windows.
     -DFEATURE_tabletevent=OFF
     # Debian turns it on for cross builds; it is Android's.
