@@ -154,7 +154,7 @@ web | serve)
         "and $(ls build-web/tandro-*-web.zip)"
     if [ "$1" = serve ]; then
         echo "Serving build-web/site/ on http://127.0.0.1:8000/ (Ctrl+C stops)"
-        exec python3 -m http.server 8000 --bind 127.0.0.1 --directory build-web/site
+        exec python3 packaging/web/serve.py build-web/site 8000
     fi
     ;;
 *)

@@ -26,13 +26,13 @@ void Announcer::announce(const QString &message)
     setAccessibleName(message);
     show();
 #ifdef Q_OS_WIN
-    // Qt 6.4's UI Automation bridge passes neither a notification that shows nor a new name on to
-    // Windows' screen readers; it raises a UI Automation notification event, which they speak,
-    // for a value changed to a text.
+    // Qt's UI Automation bridge (so seen with Qt 6.4) passes neither a notification that shows nor
+    // a new name on to Windows' screen readers; it raises a UI Automation notification event,
+    // which they speak, for a value changed to a text.
     QAccessibleValueChangeEvent event(this, message);
     QAccessible::updateAccessibility(&event);
 #elif defined(Q_OS_WASM)
-    // Qt 6.4 for WebAssembly tells screen readers nothing of the windows: the page does.
+    // Qt for WebAssembly tells screen readers nothing of what a window announces: the page does.
     WebPage::announce(message);
 #endif
 }

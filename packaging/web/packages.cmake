@@ -18,9 +18,10 @@ install(CODE "
     set(GZIP \"${GZIP}\")")
 install(SCRIPT web/site.cmake)
 
-# The zip unpacks to one folder, tandro-<version>-web.
+# The zip unpacks to one folder, tandro-<version>-web, its files dated by the last commit.
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME "tandro-${PROJECT_VERSION}-web")
+set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/../dated_files.cmake")
 
 # The site, build-web/site: what installing writes, into a folder of its own, made anew.
 set(site "${PROJECT_BINARY_DIR}/site")

@@ -13,7 +13,7 @@ install(FILES "${licence}" "${readme}" DESTINATION .)
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_FILE_NAME "tandro-${PROJECT_VERSION}-win64")
 set(CPACK_RESOURCE_FILE_LICENSE "${licence}")
-set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/dated_files.cmake")
+set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/../dated_files.cmake")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "${PROJECT_NAME}")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "${PROJECT_NAME}")
 # (tandro.exe is stripped as it is linked.)
@@ -22,7 +22,7 @@ set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "${PROJECT_NAME}")
 # as Windows' own 64-bit programs do.
 set(CPACK_NSIS_DEFINES "Unicode true\nTarget amd64-unicode")
 # The installer keeps the date of each file it installs: the last commit's, which
-# windows/dated_files.cmake gives them. The files it only uses itself (the description of a page,
+# dated_files.cmake gives them. The files it only uses itself (the description of a page,
 # which cpack writes as it runs) keep none, so that no time of the build's comes into it: dates
 # are kept only for the files installed (from here to the end of the install commands below).
 string(APPEND CPACK_NSIS_DEFINES "\nSetDateSave off")
