@@ -17,9 +17,10 @@ struct StandIns
 };
 
 #ifdef Q_OS_WIN
-// Qt 6.4 files Windows' bitmap faces ("MS Sans Serif", "MS Serif") under the height of their lines
-// but asks Windows for them by the height of their letters, and so draws them a size too large:
-// "Your Partners Name" would not fit its box. Their outline twins are drawn at the size asked for.
+// Qt (so seen with 6.4) files Windows' bitmap faces ("MS Sans Serif", "MS Serif") under the height
+// of their lines but asks Windows for them by the height of their letters, and so draws them a size
+// too large: "Your Partners Name" would not fit its box. Their outline twins are drawn at the size
+// asked for.
 constexpr QFont::StyleStrategy Strategy = QFont::ForceOutline;
 // Windows has every face the windows ask for; "MS Sans Serif" has its outline twin in "Microsoft
 // Sans Serif", and "MS Serif" its nearest in "Times New Roman". Should another face be missing, its

@@ -9,9 +9,10 @@ failed=0
 objdump=x86_64-w64-mingw32-objdump
 
 # Windows 10's own DLLs, and its API sets (api-ms-win-...), which Windows 8 and later resolve.
-windows_dlls=(advapi32 authz comdlg32 d3d9 d3d11 dwmapi dxgi gdi32 imm32 kernel32 msvcrt netapi32
-    ole32 oleaut32 psapi shcore shell32 shlwapi user32 userenv uxtheme version winmm ws2_32
-    wtsapi32)
+# (Qt 6.8 uses DirectWrite, Direct3D 12 and the device set-up API besides Qt 6.4's.)
+windows_dlls=(advapi32 authz comdlg32 d3d9 d3d11 d3d12 dwmapi dwrite dxgi gdi32 imm32 kernel32
+    msvcrt netapi32 ole32 oleaut32 psapi setupapi shcore shell32 shlwapi user32 userenv uxtheme
+    version winmm ws2_32 wtsapi32)
 
 echo "== $(basename "$exe"): $(stat -c %s "$exe") bytes"
 imports=$("$objdump" -p "$exe" | sed -n 's/^\s*DLL Name: //p')
