@@ -11,7 +11,6 @@
 
 #include <emscripten/val.h>
 
-#include <algorithm>
 
 namespace {
 
