@@ -11,7 +11,6 @@
 
 #include <emscripten/val.h>
 
-
 namespace {
 
 // The page's own functions are TandroPage's, in packaging/web/page.js.
