@@ -55,17 +55,20 @@ qt_source() {
     echo "$source"
 }
 
-# qt_configure SOURCE BUILD CMAKE-OPTION...: configures Qt's SOURCE for Ninja into BUILD, anew. Configure
-# packs Qt's MIME database with gzip, whose header would carry the time of the run; dated by
-# Debian's source (SOURCE_DATE_EPOCH, its changelog's last entry) it carries none. (For configure
-# only: rcc, in the build, would date Qt's own resources by it, which Debian's rcc otherwise leaves
-# undated.)
+# qt_configure SOURCE BUILD CMAKE-OPTION...: configures Qt's SOURCE for Ninja into BUILD, anew.
+# Qt's build packs its MIME database with gzip; through CMake's own archiver the gzip header would
+# carry the time of the build, through the gzip program (-n) it carries none. It shrinks the
+# database first with xmlstarlet if it finds it: installed, the same on every machine. Configure
+# is dated by Debian's source (SOURCE_DATE_EPOCH, its changelog's last entry), the build not: rcc
+# would date Qt's own resources by it, which Debian's rcc otherwise leaves undated.
 qt_configure() {
     local source=$1 build=$2
     shift 2
+    install_missing xmlstarlet gzip
     rm -rf "$build" # nothing is kept of a configure before, which may have had other options
     SOURCE_DATE_EPOCH=$(dpkg-parsechangelog --file "$source/debian/changelog" \
-        --show-field Timestamp) cmake -G Ninja -S "$source" -B "$build" "$@"
+        --show-field Timestamp) cmake -G Ninja -S "$source" -B "$build" \
+        -DQT_AVOID_CMAKE_ARCHIVING_API=ON "$@"
 }
 
 # check_host_qt: the host tools (moc, rcc, uic) are Debian's installed Qt, which must be the very
