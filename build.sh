@@ -84,12 +84,12 @@ prepare_qt() {
 
 prepare_windows() {
     install_missing "${windows_packages[@]}" "$@"
-    prepare_qt windows tools/qt/qt-for-windows.sh 20
+    prepare_qt windows tools/qt/qt-for-windows.sh 25
 }
 
 prepare_web() {
     install_missing "${web_packages[@]}" "$@"
-    prepare_qt web tools/qt/qt-for-web.sh 20
+    prepare_qt web tools/qt/qt-for-web.sh 15
 }
 
 # part NAME WORKFLOW: the part of the suite that WORKFLOW builds and runs, and how long it took.

@@ -13,7 +13,7 @@
 #     EMSDK=tools/qt/emsdk EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs \
 #     cmake -G Ninja -DCMAKE_TOOLCHAIN_FILE=PREFIX/lib/cmake/Qt6/qt.toolchain.cmake ...
 # (below, what the three are for), as the web presets of CMakePresets.json do. PREFIX may be
-# moved. About 20 minutes on two cores; JOBS sets how many compilers run at once.
+# moved. About 15 minutes on two cores; JOBS sets how many compilers run at once.
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 . "$here/debian-source.sh"

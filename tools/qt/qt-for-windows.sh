@@ -10,7 +10,7 @@
 # headers; the windows, offscreen and minimal platforms; UI Automation. Projects configure with
 #     cmake -G Ninja -DCMAKE_TOOLCHAIN_FILE=PREFIX/lib/cmake/Qt6/qt.toolchain.cmake ...
 # and need the same MinGW-w64 and Debian's qt6-base-dev on the building machine. PREFIX may be
-# moved. About 15 minutes on two cores; JOBS sets how many compilers run at once.
+# moved. About 25 minutes on two cores; JOBS sets how many compilers run at once.
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 . "$here/debian-source.sh"
