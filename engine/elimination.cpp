@@ -1,7 +1,5 @@
 #include "elimination.h"
 
-#include "board.h"
-
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -13,9 +11,9 @@ namespace Tandro {
 namespace {
 
 constexpr const char *Words[SlotCount] = {
-    QT_TRANSLATE_NOOP("Tandro::Board", "Hates"),    QT_TRANSLATE_NOOP("Tandro::Board", "Friend"),
-    QT_TRANSLATE_NOOP("Tandro::Board", "Loves"),    QT_TRANSLATE_NOOP("Tandro::Board", "Admires"),
-    QT_TRANSLATE_NOOP("Tandro::Board", "Marriage"), QT_TRANSLATE_NOOP("Tandro::Board", "Enemy"),
+    QT_TRANSLATE_NOOP("Tandro::Board", "Hates"),    QT_TRANSLATE_NOOP("Tandro::Words", "Friend"),
+    QT_TRANSLATE_NOOP("Tandro::Board", "Loves"),    QT_TRANSLATE_NOOP("Tandro::Words", "Admires"),
+    QT_TRANSLATE_NOOP("Tandro::Board", "Marriage"), QT_TRANSLATE_NOOP("Tandro::Words", "Enemy"),
 };
 
 } // namespace
@@ -60,40 +58,15 @@ int slotLeft(const QList<int> &struck)
     return 0;
 }
 
-namespace {
-
-// Strikes struck[next] and what follows it, one pause apart.
-void strikeFrom(Board &board, const QList<int> &struck, qsizetype next, const Board::Then &ended)
-{
-    if (next == struck.size()) {
-        board.beep();
-        board.announceResult(slotLeft(struck));
-        if (ended)
-            ended();
-        return;
-    }
-    board.setCrossVisible(struck.at(next), true);
-    board.refresh();
-    board.pause([&board, struck, next, ended] { strikeFrom(board, struck, next + 1, ended); });
-}
-
-} // namespace
-
-void ShowResult(Board &board, qsizetype iNumber, Board::Then ended)
+void ShowResult(QList<Step> &shown, qsizetype iNumber)
 {
     const QList<int> struck = strikeOrder(iNumber);
-    if (struck.isEmpty()) {
-        if (ended)
-            ended();
+    if (struck.isEmpty())
         return;
-    }
-    strikeFrom(board, struck, 0, ended);
-}
-
-void Clear_Crosses(Board &board)
-{
-    for (int slot = 1; slot <= SlotCount; ++slot)
-        board.setCrossVisible(slot, false);
+    for (const int slot : struck)
+        shown << Step { .kind = Step::Strike, .slot = slot } << Step { .kind = Step::Pause };
+    shown << Step { .kind = Step::Beep }
+          << Step { .kind = Step::AnnounceResult, .slot = slotLeft(struck) };
 }
 
 } // namespace Tandro

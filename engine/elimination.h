@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board.h"
+#include "game.h"
 
 #include <QList>
 #include <QString>
@@ -25,14 +25,9 @@ QList<int> strikeOrder(qsizetype iNumber);
 // The one slot of 1 to 6 that struck does not hold; 0 if it holds all six.
 int slotLeft(const QList<int> &struck);
 
-// Plays a game with step count iNumber on board: shows the cross of each slot struck, in order,
-// repaints the board and pauses after each, beeps once after the fifth, announces the slot left
-// standing and calls ended. Returns at the first pause; the rest follows as each pause ends. Should
-// the board go during a pause, nothing more happens: no beep, no announcement, ended not called.
-// A count below 1 strikes nothing and calls ended at once.
-void ShowResult(Board &board, qsizetype iNumber, Board::Then ended = {});
-
-// Hides all six crosses, in slot order. Does not repaint.
-void Clear_Crosses(Board &board);
+// Appends to shown the game of step count iNumber: for each slot that strikeOrder() strikes, in
+// order, the strike and a pause; then the beep and the slot left standing. A count below 1 appends
+// nothing.
+void ShowResult(QList<Step> &shown, qsizetype iNumber);
 
 } // namespace Tandro

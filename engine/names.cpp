@@ -1,7 +1,5 @@
 #include "names.h"
 
-#include "board.h"
-
 #include <QHash>
 
 #include <algorithm>
@@ -92,40 +90,20 @@ private:
 
 } // namespace
 
-namespace {
-
-// Shows messages[next] and those after it, each once the one before was closed, then calls
-// checked.
-void showFrom(Board &board, const QList<Message> &messages, qsizetype next,
-              const std::function<void(bool)> &checked)
+bool CheckValidData(QList<Step> &shown, QStringView sYName, QStringView sPName)
 {
-    if (next == messages.size()) {
-        checked(messages.isEmpty());
-        return;
-    }
-    board.showMessage(messages.at(next), [&board, messages, next, checked] {
-        showFrom(board, messages, next + 1, checked);
-    });
-}
-
-} // namespace
-
-QList<Message> validationMessages(QStringView sYName, QStringView sPName)
-{
-    QList<Message> messages;
+    bool valid = true;
+    const auto tell = [&](Message message) {
+        valid = false;
+        shown.append({ .kind = Step::ShowMessage, .message = message });
+    };
     if (sPName.isEmpty() || sYName.isEmpty())
-        messages.append(Message::EmptyData);
+        tell(Message::EmptyData);
     if (!isAcceptableName(sYName))
-        messages.append(Message::CorrectYourName);
+        tell(Message::CorrectYourName);
     if (!isAcceptableName(sPName))
-        messages.append(Message::CorrectPartnerName);
-    return messages;
-}
-
-void CheckValidData(Board &board, QStringView sYName, QStringView sPName,
-                    std::function<void(bool valid)> checked)
-{
-    showFrom(board, validationMessages(sYName, sPName), 0, checked);
+        tell(Message::CorrectPartnerName);
+    return valid;
 }
 
 qsizetype GetNumber(QString &sYName, QString &sPName)

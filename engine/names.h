@@ -1,12 +1,10 @@
 #pragma once
 
-#include "board.h"
+#include "game.h"
 
 #include <QList>
 #include <QString>
 #include <QStringView>
-
-#include <functional>
 
 namespace Tandro {
 
@@ -19,18 +17,12 @@ constexpr bool isAcceptable(QChar c) noexcept
     return u == u' ' || (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z');
 }
 
-// What is wrong with the user's name sYName and the partner's name sPName, in the order the user
-// is told: "Empty Data" when either is empty, then "Please correct your Name" and "Please correct
-// your Partners Name" when that name holds a character that is not acceptable. Each at most once.
-// A name of spaces only is neither empty nor wrong. Empty when the two names may be played.
-QList<Message> validationMessages(QStringView sYName, QStringView sPName);
-
 // Decides whether the user's name sYName and the partner's name sPName may be played, and tells
-// the user through board what is wrong with them: the messages of validationMessages(), each
-// shown once the one before was closed. Once the last is closed, or at once when there is none,
-// calls checked with true when no message was shown. The names are read before it returns.
-void CheckValidData(Board &board, QStringView sYName, QStringView sPName,
-                    std::function<void(bool valid)> checked);
+// the user what is wrong with them: appends to shown a message for each fault, in this order, each
+// at most once: "Empty Data" when either name is empty, then "Please correct your Name" and
+// "Please correct your Partners Name" when that name holds a character that is not acceptable.
+// A name of spaces only is neither empty nor wrong. True when there was nothing to tell.
+bool CheckValidData(QList<Step> &shown, QStringView sYName, QStringView sPName);
 
 // The step count of two names: the number of letters, without regard to case, that the two names
 // do not share. Rewrites both arguments: sYName ends with its leading and trailing spaces

@@ -10,11 +10,10 @@
 // The first byte of an input says where the user's name ends, as a fraction of the rest; the
 // rest is the two names in UTF-16, little-endian. The next eight bytes also give the large count.
 
-#include "board.h"
 #include "elimination.h"
+#include "game.h"
 #include "literalrules.h"
 #include "names.h"
-#include "recordingboard.h"
 
 #include <QString>
 
@@ -44,14 +43,17 @@ QString utf16(const std::uint8_t *bytes, std::size_t units)
 
 void checkValidation(const QString &yourName, const QString &partnerName)
 {
-    RecordingBoard board;
-    const std::optional<bool> valid = checkOn(board, yourName, partnerName);
-    CHECK(valid == board.messages.isEmpty());
-    for (qsizetype i = 1; i < board.messages.size(); ++i)
-        CHECK(board.messages[i - 1] < board.messages[i]); // in order, none twice
-    CHECK(!board.messages.contains(Tandro::Message::NoResult));
+    QList<Tandro::Step> shown;
+    const bool valid = Tandro::CheckValidData(shown, yourName, partnerName);
+    CHECK(valid == shown.isEmpty());
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        CHECK(shown[i].kind == Tandro::Step::ShowMessage);
+        CHECK(i == 0 || shown[i - 1].message < shown[i].message); // in order, none twice
+    }
+    CHECK(!shown.contains(Tandro::Step { Tandro::Step::ShowMessage, Tandro::Message::NoResult }));
     const bool empty = yourName.isEmpty() || partnerName.isEmpty();
-    CHECK(board.messages.contains(Tandro::Message::EmptyData) == empty);
+    CHECK(shown.contains(Tandro::Step { Tandro::Step::ShowMessage, Tandro::Message::EmptyData })
+          == empty);
 }
 
 void checkStrikeOrder(qsizetype count)
@@ -71,11 +73,18 @@ void checkStrikeOrder(qsizetype count)
     if (count <= 3000)
         CHECK(Literal::strikeOrder(count) == order);
 
-    RecordingBoard board;
-    bool ended = false;
-    Tandro::ShowResult(board, count, [&ended] { ended = true; });
-    CHECK(board.calls == callsOfGame(order));
-    CHECK(ended);
+    // What a game shows: each strike followed by a pause, then the beep and the slot left.
+    QList<Tandro::Step> shown;
+    Tandro::ShowResult(shown, count);
+    CHECK(shown.size() == 2 * Tandro::StrikeCount + 2);
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        CHECK((shown[2 * i] == Tandro::Step { .kind = Tandro::Step::Strike, .slot = order[i] }));
+        CHECK(shown[2 * i + 1].kind == Tandro::Step::Pause);
+    }
+    CHECK(shown[2 * Tandro::StrikeCount].kind == Tandro::Step::Beep);
+    CHECK((shown.last()
+           == Tandro::Step { .kind = Tandro::Step::AnnounceResult,
+                             .slot = Tandro::slotLeft(order) }));
 }
 
 } // namespace

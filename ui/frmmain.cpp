@@ -5,11 +5,9 @@
 #include "controls.h"
 #include "fonts.h"
 #include "frmabout.h"
-#include "gameflow.h"
 #include "hearticon.h"
 #include "heldinput.h"
 #include "namebox.h"
-#include "names.h"
 #include "sound.h"
 #include "twips.h"
 
@@ -21,7 +19,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -79,17 +78,17 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     // The window is as large as its menu bar and client area, and no larger or smaller.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    // The user's input waits while the flow is busy, and is handed on when it is not.
-    m_flow = new Tandro::GameFlow(*this, this);
+    // The strikes follow a precise timer: a coarse one may end a pause early. It costs no processor
+    // time, and the event loop keeps the window painted meanwhile.
+    m_pause.setInterval(StrikePause);
+    m_pause.setSingleShot(true);
+    m_pause.setTimerType(Qt::PreciseTimer);
+    connect(&m_pause, &QTimer::timeout, this, &frmMain::playNext);
+
+    // A command that comes while a game is under way waits for its end with the user's input.
     m_heldInput = new HeldInput(this);
-    connect(m_flow, &Tandro::GameFlow::busyChanged, this, [this](bool busy) {
-        if (busy)
-            m_heldInput->hold(windowHandle());
-        else
-            m_heldInput->release();
-    });
     const auto command = [this](void (frmMain::*command)()) {
-        return [this, command] { m_flow->run([this, command] { (this->*command)(); }); };
+        return [this, command] { m_heldInput->run(std::bind_front(command, this)); };
     };
     connect(cmdGo, &QPushButton::clicked, this, command(&frmMain::go));
     connect(cmdClear, &QPushButton::clicked, this, command(&frmMain::clearAll));
@@ -113,12 +112,12 @@ frmMain::~frmMain()
 
 void frmMain::setStrikePause(std::chrono::milliseconds pause)
 {
-    m_strikePause = pause;
+    m_pause.setInterval(pause);
 }
 
 bool frmMain::isBusy() const
 {
-    return m_flow->isBusy();
+    return m_heldInput->isHolding() || (m_about && m_about->isVisible());
 }
 
 void frmMain::createControls()
@@ -228,32 +227,11 @@ void frmMain::showDefaultButton(QWidget *focus)
     m_defaultButton->setDefault(focus == m_defaultButton || !qobject_cast<QPushButton *>(focus));
 }
 
-frmMain::Then frmMain::afterDialog(Then closed)
-{
-    return [this, closed = std::move(closed)] {
-        // The window takes the user's input again, as a window manager would give it back: a web
-        // page has none.
-        activateWindow();
-        closed();
-    };
-}
-
 void frmMain::go()
 {
     Clear_Crosses();
     refresh(); // the crosses of an earlier game are gone before any message shows
-    CheckValidData([this](bool valid) {
-        if (!valid)
-            return;
-        // The step count rewrites its arguments; the boxes keep what the user typed.
-        QString sYName = txtYourName->text();
-        QString sPName = txtYourPartner->text();
-        const qsizetype iNumber = GetNumber(sYName, sPName);
-        if (iNumber == 0)
-            m_flow->showMessage(Tandro::Message::NoResult, [this] { clearAll(); });
-        else
-            ShowResult(iNumber);
-    });
+    play(Tandro::Go(txtYourName->text(), txtYourPartner->text()));
 }
 
 void frmMain::clearAll()
@@ -278,62 +256,87 @@ void frmMain::exitApplication()
 
 void frmMain::about()
 {
-    // One dialog for the life of the window, modal to the whole application; the command ends
-    // once it has closed. Parenting it here keeps it above this window and deletes it with it.
-    if (!m_about)
+    // One dialog for the life of the window, modal to the whole application. Parenting it here
+    // keeps it above this window and deletes it with it.
+    if (!m_about) {
         m_about = new frmAbout(this);
-    m_flow->wait([this](Then closed) {
-        connect(m_about, &QDialog::finished, this, afterDialog(std::move(closed)),
-                Qt::SingleShotConnection);
-        m_about->show();
-    });
+        // The window takes the user's input again, as a window manager would give it back: a web
+        // page has none.
+        connect(m_about, &QDialog::finished, this, &QWidget::activateWindow);
+    }
+    m_about->show();
 }
 
-void frmMain::CheckValidData(std::function<void(bool valid)> checked)
+void frmMain::play(const QList<Tandro::Step> &steps)
 {
-    Tandro::CheckValidData(*m_flow, txtYourName->text(), txtYourPartner->text(),
-                           std::move(checked));
+    m_steps = steps;
+    m_heldInput->hold();
+    playNext();
 }
 
-qsizetype frmMain::GetNumber(QString &sYName, QString &sPName)
+void frmMain::playNext()
 {
-    return Tandro::GetNumber(sYName, sPName);
-}
-
-void frmMain::ShowResult(qsizetype iNumber)
-{
-    Tandro::ShowResult(*m_flow, iNumber);
+    while (!m_steps.isEmpty()) {
+        const Tandro::Step step = m_steps.takeFirst();
+        switch (step.kind) {
+        case Tandro::Step::ShowMessage:
+            showMessage(step.message);
+            return; // its OK plays on
+        case Tandro::Step::Strike:
+            setCrossVisible(step.slot, true);
+            refresh();
+            break;
+        case Tandro::Step::Pause:
+            pause();
+            return; // its timer plays on
+        case Tandro::Step::Beep:
+            beep();
+            break;
+        case Tandro::Step::AnnounceResult:
+            announceResult(step.slot);
+            break;
+        case Tandro::Step::ClearAll:
+            clearAll();
+            break;
+        }
+    }
+    m_heldInput->release();
 }
 
 void frmMain::Clear_Crosses()
 {
-    Tandro::Clear_Crosses(*this);
+    for (int slot = 1; slot <= Tandro::SlotCount; ++slot)
+        setCrossVisible(slot, false);
     m_announcer->withdraw(); // the result of the game before holds no more
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    // A close from the window's frame comes as a spontaneous event; one from within
-    // (QWidget::close, QApplication::closeAllWindows) does not.
-    if (event->spontaneous() && m_flow->isBusy()) {
+    // A close from the window's frame comes as a spontaneous event, and waits for the game to end;
+    // one from within (QWidget::close, QApplication::closeAllWindows) does not.
+    if (event->spontaneous() && isBusy()) {
         event->ignore();
-        m_flow->run([this] { close(); });
+        m_heldInput->run([this] { close(); });
         return;
     }
-    // Nothing is asked and nothing is saved. A game under way stops at once; the commands and
-    // the input that were waiting for it go with the window.
+    // Nothing is asked and nothing is saved. A game under way stops at once; the input and the
+    // commands that were waiting for it go with the window.
+    m_steps.clear();
+    m_pause.stop();
     m_heldInput->drop();
-    m_flow->stop();
     QMainWindow::closeEvent(event);
 }
 
-void frmMain::showMessage(Tandro::Message message, Then closed)
+void frmMain::showMessage(Tandro::Message message)
 {
     auto *box = new QMessageBox(QMessageBox::NoIcon, Tandro::messageTitle(message),
                                 Tandro::messagePrompt(message), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
-    connect(box, &QDialog::finished, this, afterDialog(std::move(closed)));
+    connect(box, &QDialog::finished, this, [this] {
+        activateWindow(); // as after About
+        playNext();
+    });
     box->show();
 }
 
@@ -354,12 +357,9 @@ void frmMain::refresh()
     centralWidget()->repaint(m_board);
 }
 
-void frmMain::pause(Then over)
+void frmMain::pause()
 {
-    // The timer costs no processor time, and the event loop keeps the window painted meanwhile. A
-    // coarse timer may end a pause early. Should the window close meanwhile, the game's flow has
-    // stopped, and the pause's end leads nowhere.
-    QTimer::singleShot(m_strikePause, Qt::PreciseTimer, this, std::move(over));
+    m_pause.start();
 }
 
 void frmMain::beep()

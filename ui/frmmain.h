@@ -1,18 +1,16 @@
 #pragma once
 
-#include "board.h"
 #include "elimination.h"
+#include "game.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <array>
 #include <chrono>
 
 class Announcer;
 class HeldInput;
-namespace Tandro {
-class GameFlow;
-}
 class QAction;
 class frmAbout;
 class QLabel;
@@ -23,11 +21,11 @@ class QPushButton;
 // each with a red cross that shows when the game strikes it.
 //
 // Nothing here blocks or runs an event loop of its own, so that the window plays the same in a web
-// page, whose loop must never block, as on the desktop. The commands run in the game's flow
-// (Tandro::GameFlow), one at a time: a command that waits (for the pause between two strikes, for
-// the OK of a message, for About to close) returns to the event loop and goes on when the wait is
-// over. Meanwhile the user's input to the window waits, and other commands wait their turn.
-class frmMain : public QMainWindow, protected Tandro::Board
+// page, whose loop must never block, as on the desktop. Go plays what the rules say it shows
+// (Tandro::Go) one step at a time: a message waits for its OK, a pause for its timer, and the
+// event loop runs meanwhile. Until the last step, what the user does to the window waits, and so
+// does any other command.
+class frmMain : public QMainWindow
 {
     Q_OBJECT
 
@@ -42,23 +40,20 @@ public:
     // Changes the wait after each strike (tests shorten it).
     void setStrikePause(std::chrono::milliseconds pause);
 
-    // Whether a command is under way, or waiting for its turn: a game, a message waiting for its
-    // OK, About open. The user's input to the window waits until none is.
+    // Whether a command is under way: a game, with its messages, or About open. The user's input to
+    // the window, and other commands, wait until none is.
     bool isBusy() const;
 
 protected:
-    // Ends a game under way at its current pause. A close from the title bar is user input, which
+    // Ends a game under way at its current step. A close from the title bar is user input, which
     // waits for the game to end like any other; a close from within, as by Exit or when the
     // session ends, does not wait.
     void closeEvent(QCloseEvent *event) override;
 
-    // How the game shows itself on this window. Tests override these to watch a game.
-    void showMessage(Tandro::Message message, Then closed) override;
-    void setCrossVisible(int slot, bool visible) override;
-    void refresh() override;
-    void pause(Then over) override;
-    void beep() override;
-    void announceResult(int slot) override;
+    // Waits StrikePause, then plays on. Tests override it to watch a game at its pauses.
+    virtual void pause();
+    // Sounds the default beep once. Tests override it to count the beeps.
+    virtual void beep();
 
 private:
     // The commands of the four buttons and the About menu.
@@ -68,14 +63,17 @@ private:
     void exitApplication();
     void about();
 
-    // What ends the wait for a dialog once it has closed.
-    Then afterDialog(Then closed);
+    // Plays steps, one after the other, from the first; with the input held until the last.
+    void play(const QList<Tandro::Step> &steps);
+    // Plays the steps left, up to the next one that waits.
+    void playNext();
 
     // The game's operations on this window; the rules themselves are the engine's.
-    void CheckValidData(std::function<void(bool valid)> checked);
-    qsizetype GetNumber(QString &sYName, QString &sPName);
-    void ShowResult(qsizetype iNumber);
     void Clear_Crosses();
+    void showMessage(Tandro::Message message);
+    void setCrossVisible(int slot, bool visible);
+    void refresh();
+    void announceResult(int slot);
 
     void createControls();
     void placeControls();
@@ -119,8 +117,8 @@ private:
     QRect m_board; // the crosses and their words, in the client area
     Announcer *m_announcer = nullptr; // tells a screen reader's user how a game ended
 
-    std::chrono::milliseconds m_strikePause = StrikePause;
-    Tandro::GameFlow *m_flow = nullptr; // the commands, one at a time, and their waits
-    HeldInput *m_heldInput = nullptr; // the user's input while a command runs
+    QList<Tandro::Step> m_steps; // what the game under way has still to show, in order
+    QTimer m_pause; // the pause after a strike
+    HeldInput *m_heldInput = nullptr; // the user's input, and commands, while a game is under way
     frmAbout *m_about = nullptr; // made when first opened, then kept
 };

@@ -2,43 +2,51 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
-HeldInput::HeldInput(QObject *parent) : QObject(parent) { }
+#include <memory>
+
+HeldInput::HeldInput(QWidget *window) : QObject(window), m_window(window) { }
 
 HeldInput::~HeldInput()
 {
     stopHolding();
 }
 
-void HeldInput::hold(QWindow *window)
+void HeldInput::hold()
 {
-    if (m_window || !window)
+    if (std::exchange(m_holding, true))
         return;
-    m_window = window;
     // The window's input, and an input method's text for its widgets, which does not pass it.
     QCoreApplication::instance()->installEventFilter(this);
 }
 
+bool HeldInput::isHolding() const
+{
+    return m_holding;
+}
+
+void HeldInput::run(std::function<void()> command)
+{
+    if (m_holding)
+        m_held.push_back(std::move(command));
+    else
+        command();
+}
+
 void HeldInput::release()
 {
-    const QPointer<QWindow> window = m_window;
     stopHolding();
-    const std::vector<Held> held = std::exchange(m_held, {});
-    for (const Held &input : held) {
-        // What comes after a key or click that closed the window has nowhere to go.
-        if (!window || !window->isVisible())
-            break;
-        if (m_window) { // busy again: the rest waits again, behind what is held already
-            keep(input.receiver, *input.event);
-            continue;
-        }
-        // Sent, not spontaneous, a key reaches the widget with the focus through QApplication,
-        // which tries the shortcuts first, as for a key that comes from the window system. A mouse
-        // event goes to the widget under it as one from the window system does, focus and all.
-        if (input.receiver)
-            QCoreApplication::sendEvent(input.receiver, input.event.get());
+    const std::vector<std::function<void()>> held = std::exchange(m_held, {});
+    for (const std::function<void()> &input : held) {
+        if (!m_window->isVisible())
+            break; // what came after a key, click or close that closed the window
+        if (m_holding)
+            m_held.push_back(input); // busy again: the rest waits again, behind what is held now
+        else
+            input();
     }
 }
 
@@ -52,24 +60,30 @@ void HeldInput::stopHolding()
 {
     if (QCoreApplication *application = QCoreApplication::instance())
         application->removeEventFilter(this);
-    m_window = nullptr;
+    m_holding = false;
 }
 
 void HeldInput::keep(QObject *receiver, const QEvent &event)
 {
-    m_held.push_back({ receiver, std::unique_ptr<QEvent>(event.clone()) });
+    // Sent, not spontaneous, a key reaches the widget with the focus through QApplication, which
+    // tries the shortcuts first, as for a key that comes from the window system. A mouse event goes
+    // to the widget under it as one from the window system does, focus and all.
+    m_held.push_back(
+            [receiver = QPointer(receiver), event = std::shared_ptr<QEvent>(event.clone())] {
+                if (receiver)
+                    QCoreApplication::sendEvent(receiver, event.get());
+            });
 }
 
 bool HeldInput::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::InputMethod && watched->isWidgetType()) {
-        const auto *widget = static_cast<QWidget *>(watched);
-        if (!m_window || widget->window()->windowHandle() != m_window)
+        if (static_cast<QWidget *>(watched)->window() != m_window)
             return false;
         keep(watched, *event);
         return true;
     }
-    if (watched != m_window || !event->spontaneous())
+    if (watched != m_window->windowHandle() || !event->spontaneous())
         return false;
     switch (event->type()) {
     case QEvent::KeyPress:

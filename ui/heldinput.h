@@ -1,18 +1,19 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 
-#include <memory>
+#include <functional>
 #include <vector>
 
 class QEvent;
-class QWindow;
+class QWidget;
 
-// Makes the user's input to a window wait while the window is busy, and hands it on once it is
+// Makes what the user does to a window wait while the window is busy, and hands it on once it is
 // not, in the order it came: keys (access keys and other shortcuts included), mouse buttons,
-// double clicks and moves, taps (as the mouse clicks they stand for), and text from an input method
-// (a phone's keyboard). What the window does by itself, painting and timers, goes on meanwhile.
+// double clicks and moves, taps (as the mouse clicks they stand for), text from an input method (a
+// phone's keyboard), and commands that come without passing the window's input (a button clicked
+// a moment after its access key was pressed, or pressed by a screen reader, or a close from the
+// window's frame). What the window does by itself, painting and timers, goes on meanwhile.
 //
 // The input is taken as it reaches the window, and handed on to the window as the same events, so
 // that the window's widgets meet it as they would have: a key goes to the widget with the focus
@@ -24,13 +25,18 @@ class QWindow;
 class HeldInput : public QObject
 {
 public:
-    explicit HeldInput(QObject *parent = nullptr);
+    // Holds the input of window, whose child it is.
+    explicit HeldInput(QWidget *window);
     ~HeldInput() override;
 
-    // Starts holding window's input, unless it is held already. Does nothing for no window.
-    void hold(QWindow *window);
+    // Starts holding the window's input, unless it is held already.
+    void hold();
+    bool isHolding() const;
+    // Runs command now, or, while the input is held, in its turn once the input is handed on.
+    void run(std::function<void()> command);
     // Stops holding and hands on what was held. Should that make the window busy again and hold
-    // its input anew, the rest of what was held waits again, still in order.
+    // its input anew, the rest of what was held waits again, still in order. What came after the
+    // window closed is forgotten.
     void release();
     // Stops holding and forgets what was held, as when the window has closed.
     void drop();
@@ -39,15 +45,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Held
-    {
-        QPointer<QObject> receiver; // the window, or the widget an input method's text is for
-        std::unique_ptr<QEvent> event;
-    };
-
     void stopHolding();
     void keep(QObject *receiver, const QEvent &event);
 
-    QPointer<QWindow> m_window; // the window whose input is held, while it is
-    std::vector<Held> m_held;
+    QWidget *m_window;
+    bool m_holding = false;
+    std::vector<std::function<void()>> m_held; // each hands one input on, in order
 };

@@ -1,7 +1,5 @@
 #include "namebox.h"
 
-#include "accessibility.h"
-
 #include <QAccessibleWidget>
 #include <QTextLayout>
 

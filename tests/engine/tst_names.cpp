@@ -1,7 +1,6 @@
-#include "board.h"
+#include "inwords.h"
 #include "literalrules.h"
 #include "names.h"
-#include "recordingboard.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -95,9 +94,12 @@ void tst_Names::checkValidData()
     QFETCH(QString, partnerName);
     QFETCH(QList<Message>, messages);
 
-    RecordingBoard board;
-    QCOMPARE(checkOn(board, yourName, partnerName), messages.isEmpty());
-    QCOMPARE(board.messages, messages);
+    QList<Tandro::Step> shown;
+    QCOMPARE(Tandro::CheckValidData(shown, yourName, partnerName), messages.isEmpty());
+    QList<Tandro::Step> told;
+    for (const Message message : std::as_const(messages))
+        told.append({ .kind = Tandro::Step::ShowMessage, .message = message });
+    QCOMPARE(inWords(shown), inWords(told));
 }
 
 void tst_Names::refusedCharacter_data()
@@ -128,13 +130,13 @@ void tst_Names::refusedCharacter()
 {
     QFETCH(QString, character);
 
-    RecordingBoard inUsersName;
-    QCOMPARE(checkOn(inUsersName, "Ra" + character + "m", u"Sita"), false);
-    QCOMPARE(inUsersName.messages, QList { Message::CorrectYourName });
+    QList<Tandro::Step> inUsersName;
+    QVERIFY(!Tandro::CheckValidData(inUsersName, QString("Ra" + character + "m"), u"Sita"));
+    QCOMPARE(inWords(inUsersName), "Note!: Please correct your Name");
 
-    RecordingBoard inPartnersName;
-    QCOMPARE(checkOn(inPartnersName, u"Ram", character + "Sita"), false);
-    QCOMPARE(inPartnersName.messages, QList { Message::CorrectPartnerName });
+    QList<Tandro::Step> inPartnersName;
+    QVERIFY(!Tandro::CheckValidData(inPartnersName, u"Ram", QString(character + "Sita")));
+    QCOMPARE(inWords(inPartnersName), "Note!: Please correct your Partners Name");
 }
 
 void tst_Names::getNumber_data()

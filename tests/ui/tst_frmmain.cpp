@@ -17,7 +17,7 @@
 using namespace std::chrono_literals;
 
 // What a user does during a game.
-enum class Input { Letter, AccessKey, Click, InputMethodText };
+enum class Input { Letter, AccessKey, Click, DoubleClick, InputMethodText };
 Q_DECLARE_METATYPE(Input)
 
 class tst_frmMain : public QObject
@@ -270,6 +270,8 @@ void tst_frmMain::inputDuringAGameWaitsForItsEnd_data()
     QTest::newRow("an access key") << Input::AccessKey << "txtYourName: Ram|Ram";
     // One click, not taken for two: a double click would select the name.
     QTest::newRow("a click into the other name box") << Input::Click << "txtYourName: Ram|";
+    QTest::newRow("a double click into the other name box selects its word")
+            << Input::DoubleClick << "txtYourName: Ram|Ram";
     // As a phone's keyboard gives it: straight to the name box, not through the window.
     QTest::newRow("a word from an input method")
             << Input::InputMethodText << "txtYourPartner: Sitaz|";
@@ -309,13 +311,15 @@ void tst_frmMain::inputDuringAGameWaitsForItsEnd()
             word.setCommitString("z");
             QCoreApplication::sendEvent(QApplication::focusWidget(), &word);
         }
-        if (input == Input::Click) {
+        for (int click = 0; click < (input == Input::DoubleClick ? 2 : input == Input::Click);
+             ++click) {
+            const ulong time = 1000 + 200 * click;
             QWindowSystemInterface::handleMouseEvent<Delivery>(
-                    window, 1000, intoYourName, window->mapToGlobal(intoYourName), Qt::LeftButton,
+                    window, time, intoYourName, window->mapToGlobal(intoYourName), Qt::LeftButton,
                     Qt::LeftButton, QEvent::MouseButtonPress);
             QWindowSystemInterface::handleMouseEvent<Delivery>(
-                    window, 1100, intoYourName, window->mapToGlobal(intoYourName), Qt::NoButton,
-                    Qt::LeftButton, QEvent::MouseButtonRelease);
+                    window, time + 100, intoYourName, window->mapToGlobal(intoYourName),
+                    Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
         }
     };
     m_window->typeNames("Ram", "Sita");

@@ -164,14 +164,14 @@ bool WatchedWindow::waitUntilIdle()
     return QTest::qWaitFor([this] { return !isBusy(); }, 60000);
 }
 
-void WatchedWindow::pause(Then over)
+void WatchedWindow::pause()
 {
     crossesAtPauses.append(visibleCrosses());
     if (duringPause) {
         const int number = crossesAtPauses.size();
         QTimer::singleShot(1ms, this, [this, number] { duringPause(number); });
     }
-    frmMain::pause(std::move(over));
+    frmMain::pause();
 }
 
 void WatchedWindow::beep()

@@ -82,6 +82,6 @@ public:
     [[nodiscard]] bool waitUntilIdle();
 
 protected:
-    void pause(Then over) override;
+    void pause() override;
     void beep() override;
 };

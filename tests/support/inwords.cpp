@@ -1,0 +1,15 @@
+#include "inwords.h"
+
+#include <QDebug>
+#include <QStringList>
+
+QString inWords(const QList<Tandro::Step> &steps)
+{
+    QStringList words;
+    for (const Tandro::Step &step : steps) {
+        QString text;
+        QDebug(&text).nospace() << step;
+        words.append(text);
+    }
+    return words.join(QLatin1String(", "));
+}
