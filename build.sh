@@ -57,9 +57,12 @@ windows_test_packages=(wine wine64 fonts-wine xvfb)
 # compress the site as hosts send it, and git, whose last commit dates the zip.
 web_packages=(cmake ninja-build emscripten qt6-base-dev fonttools
     fonts-crosextra-carlito fonts-comic-neue fonts-liberation brotli git)
-# What testing in a browser needs besides: Chromium, driven by Selenium through ChromeDriver, and
-# Python's imaging library to read its screenshots.
-web_test_packages=(chromium chromium-driver python3 python3-selenium python3-pil)
+# What testing in a browser needs besides: Chromium, driven by Selenium through ChromeDriver;
+# Firefox ESR, driven through WebDriver BiDi with a WebSocket client; WebKitGTK's MiniBrowser,
+# driven by Selenium through WebKitWebDriver, in a private X server; and Python's imaging library
+# to read their screenshots.
+web_test_packages=(chromium chromium-driver firefox-esr webkitgtk-webdriver xvfb xauth python3
+    python3-selenium python3-websocket python3-pil)
 
 needs_debian_13() {
     if [ "$debian" -lt 13 ]; then
@@ -69,27 +72,26 @@ needs_debian_13() {
     fi
 }
 
-# prepare_qt TARGET RECIPE MINUTES: makes the Qt for TARGET (windows, web) ready where
-# tools/qt/location.cmake says, and the presets look for it. No such Qt is in Debian's archive: the
-# first time, RECIPE builds it from Debian's own Qt source, in about MINUTES minutes on two cores.
+# prepare_qt TARGET: makes the Qt for TARGET (windows, web) ready where tools/qt/location.cmake
+# says, and the presets look for it. No such Qt is in Debian's archive: the first time, the recipe
+# builds it from Debian's own Qt source (the README says how long that takes).
 prepare_qt() {
-    local target=$1 recipe=$2 minutes=$3 folder
-    folder=$(cmake -DQT_FOR="$target" -P tools/qt/location.cmake 2>&1)
+    local folder
+    folder=$(cmake -DQT_FOR="$1" -P tools/qt/location.cmake 2>&1)
     [ -f "$folder/.built-here" ] && return
-    echo "No Qt for $target is in $folder yet: building one now from Debian's own Qt source" \
-        "($recipe), which takes about $minutes minutes on two cores; later builds find it there."
-    "$recipe" "$folder"
-    echo "built by $recipe" >"$folder/.built-here"
+    echo "No Qt for $1 is in $folder yet: building one now from Debian's own Qt source" \
+        "(tools/qt/build-qt.sh $1); later builds find it there."
+    tools/qt/build-qt.sh "$1"
 }
 
 prepare_windows() {
     install_missing "${windows_packages[@]}" "$@"
-    prepare_qt windows tools/qt/qt-for-windows.sh 25
+    prepare_qt windows
 }
 
 prepare_web() {
     install_missing "${web_packages[@]}" "$@"
-    prepare_qt web tools/qt/qt-for-web.sh 15
+    prepare_qt web
 }
 
 # part NAME WORKFLOW: the part of the suite that WORKFLOW builds and runs, and how long it took.
@@ -126,11 +128,12 @@ test)
     # The suite built for Windows, run under Wine, with Windows' zip and installer.
     prepare_windows "${windows_test_packages[@]}"
     part Windows windows-tests
-    # The web page played in headless Chromium, and its figures: what a browser fetches, and how
-    # soon the window shows.
+    # The web page played in Chromium, Firefox and WebKitGTK, and its figures: what a browser
+    # fetches, and how soon the window shows.
     prepare_web "${web_test_packages[@]}"
     part web web-tests
-    /usr/bin/python3 bench/web/figures.py build-web/tests/site build-web/bench/web/floor
+    PYTHONPATH=tests/web:packaging/web /usr/bin/python3 bench/web/figures.py \
+        build-web/tests/site build-web/bench/web/floor
     # Last, the suite as it ships, and the Debian package itself.
     part packaged package-tests
     ;;
@@ -153,7 +156,6 @@ web | serve)
     echo "For the web: the site build-web/site/ ($(ls build-web/site | tr '\n' ' '))" \
         "and $(ls build-web/tandro-*-web.zip)"
     if [ "$1" = serve ]; then
-        echo "Serving build-web/site/ on http://127.0.0.1:8000/ (Ctrl+C stops)"
         exec python3 packaging/web/serve.py build-web/site 8000
     fi
     ;;

@@ -1,25 +1,24 @@
-# Where the Qt for Windows or for the web that tools/qt/ builds is kept: in the user's cache
-# (XDG_CACHE_HOME, or ~/.cache), in a folder named by the Qt version of qt6-base.version, the one
-# place that version is said. Included by the toolchain files beside it; build.sh asks it too:
+# Where the Qt for Windows or for the web that tools/qt/build-qt.sh builds is kept: in the user's
+# cache (XDG_CACHE_HOME, or ~/.cache), in a folder named by the version of Debian's qt6-base
+# source in qt6-base.version, the one place that version is said. Should Debian's archive have
+# replaced that source when the Qt was built, the folder is a link to the one named by the source
+# built instead. Included by the toolchain files beside it; build.sh and the recipe ask it too:
 #     cmake -DQT_FOR=windows|web -P tools/qt/location.cmake    says the folder (on stderr)
 file(STRINGS "${CMAKE_CURRENT_LIST_DIR}/qt6-base.version" tandro_qt_debian_version LIMIT_COUNT 1)
-string(REGEX REPLACE "[+].*" "" tandro_qt_version "${tandro_qt_debian_version}")
 if(DEFINED ENV{XDG_CACHE_HOME} AND NOT "$ENV{XDG_CACHE_HOME}" STREQUAL "")
     set(tandro_qt_cache "$ENV{XDG_CACHE_HOME}/tandro")
 else()
     set(tandro_qt_cache "$ENV{HOME}/.cache/tandro")
 endif()
-set(TANDRO_QT_FOR_WINDOWS "${tandro_qt_cache}/qt${tandro_qt_version}-mingw64")
-set(TANDRO_QT_FOR_WEB "${tandro_qt_cache}/qt${tandro_qt_version}-wasm")
+set(TANDRO_QT_FOR_WINDOWS "${tandro_qt_cache}/qt${tandro_qt_debian_version}-mingw64")
+set(TANDRO_QT_FOR_WEB "${tandro_qt_cache}/qt${tandro_qt_debian_version}-wasm")
 
 if(CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
     if(QT_FOR STREQUAL "windows")
         message("${TANDRO_QT_FOR_WINDOWS}")
     elseif(QT_FOR STREQUAL "web")
         message("${TANDRO_QT_FOR_WEB}")
-    elseif(QT_FOR STREQUAL "version")
-        message("${tandro_qt_debian_version}")
     else()
-        message(FATAL_ERROR "usage: cmake -DQT_FOR=windows|web|version -P ${CMAKE_CURRENT_LIST_FILE}")
+        message(FATAL_ERROR "usage: cmake -DQT_FOR=windows|web -P ${CMAKE_CURRENT_LIST_FILE}")
     endif()
 endif()

@@ -1,0 +1,269 @@
+#!/usr/bin/env bash
+# Builds the Qt that Tandro for Windows or for web browsers is built against, from Debian's own Qt
+# source, where location.cmake says it is kept:
+#
+#     tools/qt/build-qt.sh windows|web
+#
+# Source: Debian 13's qt6-base, the Qt of the Linux build there, with Debian's patches (and, for
+# the web, Tandro's own in patches/web/, each saying what it mends). Its version is said once, in
+# qt6-base.version. Debian's archive keeps only the newest version of a package in a release: once
+# it has replaced that one (a point release or a security fix), the newest source of the same Qt
+# is built instead, and this says so. The folder that the Qt is built into is named by the Debian
+# source it was built from; location.cmake's folder for the version named leads to it.
+#
+# Compilers: Debian 13's MinGW-w64 GCC for x86_64 with POSIX threads, or its emscripten (Qt 6.8
+# names emscripten 3.1.56, and only warns of Debian's 3.1.69). The host tools (moc, rcc, uic) are
+# Debian's installed Qt, which must be of the same Qt version.
+#
+# Result: Qt Core, Gui, Widgets and Test, static and release, with their private headers, and the
+# platforms: for Windows, the windows, offscreen and minimal platforms and UI Automation; for the
+# web, the wasm platform with its loader (qtloader.js), single-threaded, and OpenGL, which it draws
+# with, and an emsdk made of links to Debian's emscripten (emsdk/), which Qt's CMake files look for.
+# Projects configure with -DCMAKE_TOOLCHAIN_FILE=tools/qt/windows.cmake or web.cmake, as the
+# presets do. The folder may be moved. JOBS sets how many compilers run at once.
+set -euo pipefail
+target=${1:-}
+case $target in
+windows) suffix=mingw64 mkspec=win32-g++ compilers=(gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix) ;;
+web) suffix=wasm mkspec=wasm-emscripten compilers=(emscripten) ;;
+*) echo "usage: $0 windows|web" >&2; exit 2 ;;
+esac
+here=$(dirname "$(realpath "$0")")
+. "$here/../install-missing.sh"
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+start=$(date +%s)
+
+install_missing "${compilers[@]}" cmake ninja-build perl qt6-base-dev qt6-base-dev-tools dpkg-dev \
+    patch xmlstarlet gzip
+
+# The Qt to build: the named version's folder, or the folder of the source that stands in for it.
+named=$(<"$here/qt6-base.version")
+qt_version=${named%%+*}
+named_prefix=$(cmake -DQT_FOR="$target" -P "$here/location.cmake" 2>&1)
+
+host=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
+if [ "${host%%+*}" != "$qt_version" ]; then
+    echo "Debian's installed Qt is $host; the Qt built here is $qt_version, Debian 13's." >&2
+    exit 1
+fi
+
+# Where apt finds Debian's source packages: from deb-src lines. A machine set up with binary
+# packages only has none; then lines for its own release are added, from the same mirror as its deb
+# lines.
+if ! grep -rqsE '^[[:space:]]*(deb-src[[:space:]]|Types:.*deb-src)' \
+    /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    mirror=$(sed -n 's/^URIs:[[:space:]]*//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null \
+        | head -1)
+    [ -n "$mirror" ] || mirror=$(awk -v release="$release" \
+        '$1 == "deb" && $3 == release { print $2; exit }' /etc/apt/sources.list 2>/dev/null)
+    mirror=${mirror:-http://deb.debian.org/debian}
+    echo "apt has no source packages to offer (no deb-src lines): adding $release's, from" \
+        "$mirror, to /etc/apt/sources.list.d/$release-source.list"
+    echo "deb-src $mirror $release main" \
+        | "${as_root[@]}" tee "/etc/apt/sources.list.d/$release-source.list" >/dev/null
+fi
+"${as_root[@]}" apt-get update -qq
+version=
+for offered in $(apt-cache showsrc qt6-base | sed -n 's/^Version: //p'); do
+    if [ "$offered" = "$named" ]; then
+        version=$named
+        break
+    fi
+    if [[ $offered == "$qt_version+"* ]] \
+        && { [ -z "$version" ] || dpkg --compare-versions "$offered" gt "$version"; }; then
+        version=$offered
+    fi
+done
+if [ -z "$version" ]; then
+    echo "Debian's archive has no source of qt6-base $qt_version." >&2
+    exit 1
+fi
+prefix=${named_prefix%/*}/qt$version-$suffix
+if [ "$version" != "$named" ]; then
+    echo "Debian's archive no longer has qt6-base $named (qt6-base.version): building $version," \
+        "its newest source of Qt $qt_version, instead."
+    rm -rf "$named_prefix"
+    ln -s "${prefix##*/}" "$named_prefix"
+    [ -f "$prefix/.built-here" ] && exit 0
+fi
+
+# The source, with Debian's patches and then the target's own.
+work=$prefix.building
+source=$work/qt6-base-${version%-*}
+if [ ! -f "$source/.complete" ]; then
+    rm -rf "$work"
+    mkdir -p "$work"
+    (cd "$work" && apt-get source -qq "qt6-base=$version")
+    for patch in "$here/patches/$target"/*.patch; do
+        [ -f "$patch" ] || continue
+        echo "Applying $(basename "$patch")"
+        patch --directory="$source" --strip=1 --quiet <"$patch"
+    done
+    touch "$source/.complete"
+fi
+
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+rm -rf "$prefix"
+mkdir -p "$prefix/lib/cmake/Qt6"
+options=(
+    # The host's Qt gives moc, rcc and uic; Debian keeps its CMake files in the multiarch folder.
+    -DQT_HOST_PATH=/usr "-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$multiarch/cmake"
+    # For the target, as configure's -xplatform.
+    -DQT_QMAKE_TARGET_MKSPEC="$mkspec"
+    # Qt writes the prefix it is configured for into every program (QLibraryInfo); it means
+    # nothing to a static program. A fixed one keeps the program's bytes the same wherever this Qt
+    # is built and installed.
+    -DCMAKE_INSTALL_PREFIX="/opt/qt$qt_version-$suffix"
+    # Static: the program is one file with nothing beside it, or nothing to link when a page loads.
+    -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release
+    # The build's own folder leaves no trace in the libraries' file names (__FILE__).
+    "-DCMAKE_C_FLAGS=-ffile-prefix-map=$work=." "-DCMAKE_CXX_FLAGS=-ffile-prefix-map=$work=."
+    -DQT_BUILD_TESTS=OFF -DQT_BUILD_EXAMPLES=OFF
+    # The host's pkg-config knows only Linux's libraries.
+    -DFEATURE_pkg_config=OFF
+    # The target has none of these libraries: the copies in Qt's source are built in.
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_pcre2=OFF
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF -DFEATURE_zstd=OFF
+    -DFEATURE_system_freetype=OFF
+    # What a small game of widgets does not use.
+    -DFEATURE_vulkan=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF
+    -DFEATURE_icu=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_printsupport=OFF
+    -DFEATURE_jpeg=OFF
+    # Debian turns it on for cross builds; it is Android's.
+    -DFEATURE_androiddeployqt=OFF
+    # Qt's build packs its MIME database with gzip; through CMake's own archiver the gzip header
+    # would carry the time of the build, through the gzip program (-n) it carries none. It shrinks
+    # the database first with xmlstarlet if it finds it: installed, the same on every machine.
+    -DQT_AVOID_CMAKE_ARCHIVING_API=ON
+)
+case $target in
+windows)
+    # The cross toolchain, kept in the prefix, where Qt's own toolchain file loads it from.
+    triple=x86_64-w64-mingw32
+    toolchain=$prefix/lib/cmake/Qt6/mingw-w64-x86_64.toolchain.cmake
+    cat >"$toolchain" <<TOOLCHAIN
+# Debian's MinGW-w64 for 64-bit Windows, with POSIX threads, which Qt 6 needs.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER $triple-gcc-posix)
+set(CMAKE_CXX_COMPILER $triple-g++-posix)
+set(CMAKE_RC_COMPILER $triple-windres)
+# Libraries and headers from MinGW's own tree only, never Linux's; programs from the machine.
+set(CMAKE_FIND_ROOT_PATH /usr/$triple)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# GCC's, C++'s and the thread library's run-times linked in: a program needs no DLL of MinGW's.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
+TOOLCHAIN
+    options+=(
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain"
+        # FreeType, built in, for the offscreen platform that the tests run on.
+        -DFEATURE_freetype=ON -DINPUT_opengl=no
+        # Windows' fonts are found through GDI: its font database knows the bitmap faces that the
+        # windows are drawn in, which DirectWrite 3's, Qt 6.8's choice where it has it, does not.
+        # (Qt 6.8 needs DirectWrite itself, and Direct2D with it, which stay.)
+        -DFEATURE_directwrite3=OFF
+        # Debian's source lacks the Wintab headers that tablet input needs on Windows.
+        -DFEATURE_tabletevent=OFF
+    )
+    install_options=(--strip)
+    ;;
+web)
+    # Qt's configure, and the CMake files of the Qt it builds, want an emsdk, which Debian has not:
+    # one of links to Debian's emscripten stands in for it, with the line of its .emscripten that
+    # they read. Debian's Emscripten.cmake finds the compiler only when told where it is, and
+    # emscripten's optimiser needs Debian's acorn module, which a Node.js from elsewhere does not
+    # look for.
+    mkdir -p "$prefix/emsdk/upstream/emscripten"
+    echo "EMSCRIPTEN_ROOT = '/upstream/emscripten'" >"$prefix/emsdk/.emscripten"
+    ln -s /usr/bin/emcc /usr/bin/em++ /usr/share/emscripten/cmake \
+        "$prefix/emsdk/upstream/emscripten/"
+    export EMSDK=$prefix/emsdk EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs
+    options+=(
+        -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
+        # One thread: a page then needs no cross-origin isolation to be served.
+        -DFEATURE_thread=OFF
+        # What a browser fetches: Qt compiled for size (-Oz), not for speed (-O2), which the game
+        # does not need.
+        -DFEATURE_optimize_size=ON
+        # Parts that Tandro's two windows never use, left out of what a browser fetches. (Each
+        # part that a static program does not call is left out of it anyway; these are called from
+        # within Qt, for what Tandro never asks of it.) Documents in other formats, style sheets and
+        # rich text; item views and their models; graphics scenes; docks, tool and status bars,
+        # tabs and splitters; the widgets and dialogs that it has none of; gestures, animations and
+        # kinetic scrolling; MIME types, XML, settings, translations, time zones, calendars other
+        # than the Gregorian, processes and libraries; pictures and image formats other than PNG
+        # and XPM (which drag and drop needs); undo stacks and validators.
+        -DFEATURE_textodfwriter=OFF -DFEATURE_textmarkdownreader=OFF
+        -DFEATURE_textmarkdownwriter=OFF -DFEATURE_pdf=OFF -DFEATURE_texthtmlparser=OFF
+        -DFEATURE_textbrowser=OFF -DFEATURE_cssparser=OFF -DFEATURE_style_stylesheet=OFF
+        -DFEATURE_itemviews=OFF -DFEATURE_listview=OFF -DFEATURE_tableview=OFF
+        -DFEATURE_treeview=OFF -DFEATURE_columnview=OFF -DFEATURE_listwidget=OFF
+        -DFEATURE_tablewidget=OFF -DFEATURE_treewidget=OFF -DFEATURE_datawidgetmapper=OFF
+        -DFEATURE_combobox=OFF -DFEATURE_completer=OFF -DFEATURE_fscompleter=OFF
+        -DFEATURE_standarditemmodel=OFF -DFEATURE_filesystemmodel=OFF -DFEATURE_proxymodel=OFF
+        -DFEATURE_sortfilterproxymodel=OFF -DFEATURE_identityproxymodel=OFF
+        -DFEATURE_transposeproxymodel=OFF -DFEATURE_concatenatetablesproxymodel=OFF
+        -DFEATURE_stringlistmodel=OFF -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF
+        -DFEATURE_dockwidget=OFF -DFEATURE_toolbar=OFF -DFEATURE_statusbar=OFF -DFEATURE_tabbar=OFF
+        -DFEATURE_tabwidget=OFF -DFEATURE_splitter=OFF -DFEATURE_sizegrip=OFF -DFEATURE_mdiarea=OFF
+        -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF -DFEATURE_dial=OFF
+        -DFEATURE_lcdnumber=OFF -DFEATURE_toolbox=OFF -DFEATURE_undoview=OFF
+        -DFEATURE_keysequenceedit=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_syntaxhighlighter=OFF
+        -DFEATURE_splashscreen=OFF -DFEATURE_commandlinkbutton=OFF -DFEATURE_spinbox=OFF
+        -DFEATURE_progressbar=OFF -DFEATURE_rubberband=OFF -DFEATURE_statustip=OFF
+        -DFEATURE_whatsthis=OFF -DFEATURE_colordialog=OFF -DFEATURE_filedialog=OFF
+        -DFEATURE_fontdialog=OFF -DFEATURE_inputdialog=OFF -DFEATURE_progressdialog=OFF
+        -DFEATURE_errormessage=OFF -DFEATURE_wizard=OFF -DFEATURE_gestures=OFF -DFEATURE_effects=OFF
+        -DFEATURE_animation=OFF -DFEATURE_easingcurve=OFF -DFEATURE_scroller=OFF -DFEATURE_movie=OFF
+        -DFEATURE_mimetype=OFF -DFEATURE_xmlstream=OFF -DFEATURE_xmlstreamreader=OFF
+        -DFEATURE_xmlstreamwriter=OFF -DFEATURE_settings=OFF -DFEATURE_translation=OFF
+        -DFEATURE_timezone=OFF -DFEATURE_datetimeparser=OFF -DFEATURE_jalalicalendar=OFF
+        -DFEATURE_hijricalendar=OFF -DFEATURE_islamiccivilcalendar=OFF -DFEATURE_process=OFF
+        -DFEATURE_processenvironment=OFF -DFEATURE_library=OFF -DFEATURE_filesystemwatcher=OFF
+        -DFEATURE_sharedmemory=OFF -DFEATURE_systemsemaphore=OFF -DFEATURE_permissions=OFF
+        -DFEATURE_desktopservices=OFF -DFEATURE_systemtrayicon=OFF -DFEATURE_sessionmanager=OFF
+        -DFEATURE_picture=OFF -DFEATURE_imageformat_bmp=OFF -DFEATURE_imageformat_ppm=OFF
+        -DFEATURE_imageformat_xbm=OFF -DFEATURE_image_heuristic_mask=OFF -DFEATURE_image_text=OFF
+        -DFEATURE_undocommand=OFF -DFEATURE_undostack=OFF -DFEATURE_undogroup=OFF
+        -DFEATURE_validator=OFF -DFEATURE_tabletevent=OFF -DFEATURE_sha3_fast=OFF
+    )
+    install_options=()
+    ;;
+esac
+
+# Configured anew, dated by Debian's source (its changelog's last entry): rcc dates Qt's own
+# resources by it, which Debian's rcc otherwise leaves undated. The build itself is not dated.
+rm -rf "$work/build"
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog --file "$source/debian/changelog" --show-field Timestamp) \
+    cmake -G Ninja -S "$source" -B "$work/build" "${options[@]}"
+echo "Building Qt $version for $target (ninja's [done/all] counts its steps):"
+nice ninja -C "$work/build" ${JOBS:+-j"$JOBS"}
+cmake --install "$work/build" --prefix "$prefix" "${install_options[@]}" >/dev/null
+
+# Qt's toolchain file names the cross toolchain by its path: by its place beside it, so that the
+# prefix may move. Debian's Qt leaves its plugins out of what a program links unless asked (a
+# patch of Debian's, enable_skip_plugins.patch, for its shared Qt, whose plugins come in packages
+# of their own); a static Qt must link its platform plugin into each program.
+sed -i "s|\"$prefix/lib/cmake/Qt6/|\"\${CMAKE_CURRENT_LIST_DIR}/|" \
+    "$prefix/lib/cmake/Qt6/qt.toolchain.cmake"
+printf '%s\n' "" "# Tandro's Qt recipe: a static Qt links its plugins into each program." \
+    "set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF)" >>"$prefix/lib/cmake/Qt6/qt.toolchain.cmake"
+if [ "$target" = web ]; then
+    # The face that the platform draws in where a program sets none, which it no longer builds in
+    # (patches/web/no-built-in-fonts.patch): kept here, for programs to take what they show of it.
+    install -D -m 644 -t "$prefix/lib/fonts" "$source/src/3rdparty/wasm/DejaVuSans.ttf" \
+        "$source/src/3rdparty/wasm/DEJAVU-LICENSE"
+fi
+if grep -rqF "$work" "$prefix/lib/cmake"; then
+    echo "Qt's CMake files refer to the folder it was built in." >&2
+    exit 1
+fi
+rm -rf "$work"
+echo "Built from Debian's qt6-base $version by tools/qt/build-qt.sh $target" >"$prefix/.built-here"
+echo "Qt $version for $target is in $prefix, built in $((($(date +%s) - start) / 60)) minutes."
