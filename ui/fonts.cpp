@@ -54,8 +54,8 @@ const StandIns Substitutions[] = {
 void installStandIns()
 {
 #ifdef Q_OS_WASM
-    // A web page has no fonts but Qt's own DejaVu and Vera: Linux's stand-ins come with the
-    // program, cut down to the characters the windows show.
+    // A web page has no fonts: Linux's stand-ins come with the program, and Qt's default face,
+    // cut down to the characters the windows show.
     for (QDirIterator font(QStringLiteral(":/webfonts")); font.hasNext();)
         QFontDatabase::addApplicationFont(font.next());
 #endif
