@@ -11,7 +11,8 @@ if(failed)
     message(FATAL_ERROR "make_heart.py failed")
 endif()
 foreach(name heart.ico heart-windows.ico heart.svg heart-16.png heart-32.png heart-48.png
-        heart-64.png heart-128.png heart-256.png)
+        heart-64.png heart-128.png heart-256.png heart-192.png heart-512.png heart-maskable-512.png
+        heart-touch-180.png)
     execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${ICONS}/${name}" "${WORK}/${name}"
         RESULT_VARIABLE differs)
     if(differs)

@@ -2,18 +2,23 @@
 # of the same. Included from packaging/CMakeLists.txt, with its folder's paths.
 
 set(TANDRO_WEB_PROGRAM tandro) # tandro.js and tandro.wasm
-install(FILES web/page.js web/page.css "${PROJECT_SOURCE_DIR}/ui/icons/heart.svg"
-    "${PROJECT_SOURCE_DIR}/ui/icons/heart-32.png"
+# The page around the program, and the heart: as the page's icon, and as the icons of the page
+# installed as an app on a phone's home screen or a computer (manifest.webmanifest).
+set(heart "${PROJECT_SOURCE_DIR}/ui/icons/heart")
+install(FILES web/page.js web/page.css "${heart}.svg" "${heart}-32.png" "${heart}-192.png"
+    "${heart}-512.png" "${heart}-maskable-512.png" "${heart}-touch-180.png"
     DESTINATION .)
 # Once the program is installed (app/ comes first): the page, which says how large the program is,
-# and each file compressed beside it as a host sends it, for hosts that send such files as they
-# are (.br, brotli's, and .gz, gzip's).
+# its manifest, the service worker that keeps the site on the device, and each file compressed
+# beside it as a host sends it, for hosts that send such files as they are (.br, brotli's, and
+# .gz, gzip's).
 find_program(BROTLI brotli REQUIRED)
 find_program(GZIP gzip REQUIRED)
 install(CODE "
     set(PROJECT_NAME \"${PROJECT_NAME}\")
+    set(PROJECT_VERSION \"${PROJECT_VERSION}\")
     set(TANDRO_WEB_PROGRAM \"${TANDRO_WEB_PROGRAM}\")
-    set(page \"${CMAKE_CURRENT_SOURCE_DIR}/web/index.html.in\")
+    set(TEMPLATES \"${CMAKE_CURRENT_SOURCE_DIR}/web\")
     set(BROTLI \"${BROTLI}\")
     set(GZIP \"${GZIP}\")")
 install(SCRIPT web/site.cmake)

@@ -2,7 +2,9 @@
 // The page around Tandro. It downloads the program, showing how much of it has come, and starts it
 // with Qt's loader; and it does for the program what Qt for WebAssembly does not: it zooms a phone's
 // page to the windows shown, sounds the beep, tells screen readers the result of each game, and
-// says when the program has ended, with a way to start it again.
+// says when the program has ended, with a way to start it again. Once the program has started, it
+// has the site kept on the device (sw.js), and says when it is playing from what was kept, with
+// no connection.
 window.TandroPage = (() => {
     const element = (id) => document.getElementById(id);
     // Room left round the windows on a phone's or tablet's screen, in CSS pixels.
@@ -12,6 +14,7 @@ window.TandroPage = (() => {
     let tones = 0;
     let windows = null; // the size of the largest window shown, as the program says
     let loading = false;
+    let updated = false; // another build of the site has been kept since the page was opened
 
     // Browsers keep a page silent until the user has done something on it that counts as meant
     // (a key, a click, the end of a tap; not the start of one, nor what a script does): the sound
@@ -73,8 +76,11 @@ window.TandroPage = (() => {
             // The screen's size at the page's own scale, whatever zoom is asked now.
             const screenWidth = viewport.width * viewport.scale;
             const screenHeight = viewport.height * viewport.scale;
+            // The line that says the page plays offline stands above the windows, and zooms
+            // with them.
+            const above = element("kept").offsetHeight;
             const scale = Math.min((screenWidth - 2 * margin) / windows.width,
-                                   (screenHeight - 2 * margin) / windows.height);
+                                   (screenHeight - 2 * margin) / (windows.height + above));
             if (scale > 0)
                 content = `width=${Math.round(screenWidth / scale)}, user-scalable=no`;
         }
@@ -163,9 +169,36 @@ window.TandroPage = (() => {
         }
     }
 
+    // Has the site kept on the device, so that later visits start from what was kept, with or
+    // without a connection (sw.js): once the program has started, so that keeping it does not
+    // slow its first download. Where there is nothing to keep it in (a page opened from a file),
+    // the page is simply not kept.
+    function keep() {
+        navigator.serviceWorker?.register("sw.js").catch(() => {});
+    }
+
+    // A page that came from what was kept asks the host for its page, as the browser asks for
+    // nothing else now; should no answer come, it says that it is playing from what was kept.
+    async function sayWhetherOffline() {
+        if (!navigator.serviceWorker?.controller)
+            return;
+        try {
+            await fetch("index.html", { method: "HEAD", cache: "no-store" });
+        } catch {
+            element("kept").hidden = false;
+            zoom();
+        }
+    }
+
     async function load() {
         if (loading)
             return;
+        // A program downloaded again goes with the page that was kept with it: once another build
+        // has been kept, the whole page starts anew.
+        if (updated) {
+            location.reload();
+            return;
+        }
         loading = true;
         show("loading");
         element("progress").removeAttribute("value");
@@ -180,7 +213,10 @@ window.TandroPage = (() => {
                     entryFunction: config.entry,
                     module: module,
                     containerElements: [element("screen")],
-                    onLoaded: () => show("screen"),
+                    onLoaded: () => {
+                        show("screen");
+                        keep();
+                    },
                     onExit: (exit) => {
                         if (exit.crashed)
                             failed(`${document.title} stopped: ${exit.text}`, false);
@@ -207,6 +243,11 @@ window.TandroPage = (() => {
         window.addEventListener("resize", zoom);
         element("again").addEventListener("click", () => location.reload());
         element("retry").addEventListener("click", load);
+        const kept = navigator.serviceWorker?.controller;
+        navigator.serviceWorker?.addEventListener("controllerchange", () => {
+            updated = Boolean(kept);
+        });
+        sayWhetherOffline();
         load();
     }
 

@@ -1,12 +1,13 @@
 #!/usr/bin/python3
 """Serves the web site as a static host that keeps files precompressed does (nginx's gzip_static
 and brotli_static, Caddy's precompressed): a file is sent as its .br or .gz beside it where the
-browser takes that encoding, and as itself otherwise.
+browser takes that encoding, and as itself otherwise; a browser that has a file already is told
+so when it has not changed.
 
     serve.py FOLDER [PORT]
 
-Serves FOLDER on http://127.0.0.1:PORT/ (8000 unless given) until interrupted. The browser tests
-serve the site the same way (Handler, served()).
+Serves FOLDER on http://127.0.0.1:PORT/ (8000 unless given; 0 takes a free port), says where on
+its first line, and serves until interrupted.
 """
 
 import contextlib
@@ -15,7 +16,6 @@ import functools
 import http.server
 import os
 import sys
-import threading
 
 # The encodings that the site carries, best first.
 ENCODINGS = (("br", ".br"), ("gzip", ".gz"))
@@ -23,7 +23,8 @@ ENCODINGS = (("br", ".br"), ("gzip", ".gz"))
 
 class Handler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".wasm": "application/wasm", ".js": "text/javascript"}
+                      ".wasm": "application/wasm", ".js": "text/javascript",
+                      ".webmanifest": "application/manifest+json"}
 
     def accepted_encodings(self):
         accepted = set()
@@ -45,38 +46,37 @@ class Handler(http.server.SimpleHTTPRequestHandler):
     def send_encoded(self, path, encoded, encoding):
         file = open(encoded, "rb")
         status = os.fstat(file.fileno())
+        modified = email.utils.formatdate(status.st_mtime, usegmt=True)
+        if self.not_modified_since(status.st_mtime):
+            file.close()
+            self.send_response(304)
+            self.send_header("Last-Modified", modified)
+            self.send_header("Vary", "Accept-Encoding")
+            self.end_headers()
+            return None
         self.send_response(200)
         self.send_header("Content-Type", self.guess_type(path))
         self.send_header("Content-Encoding", encoding)
         self.send_header("Content-Length", str(status.st_size))
         self.send_header("Vary", "Accept-Encoding")
-        self.send_header("Last-Modified", email.utils.formatdate(status.st_mtime, usegmt=True))
+        self.send_header("Last-Modified", modified)
         self.end_headers()
         return file
 
-
-class QuietHandler(Handler):
-    def log_message(self, *args):
-        pass
-
-
-@contextlib.contextmanager
-def served(folder, handler=QuietHandler):
-    """Serves folder on a free port of 127.0.0.1 in a thread; yields the address of its top."""
-    server = http.server.ThreadingHTTPServer(
-        ("127.0.0.1", 0), functools.partial(handler, directory=folder))
-    thread = threading.Thread(target=server.serve_forever, daemon=True)
-    thread.start()
-    try:
-        yield "http://127.0.0.1:%d/" % server.server_address[1]
-    finally:
-        server.shutdown()
-        server.server_close()
+    def not_modified_since(self, mtime):
+        since = self.headers.get("If-Modified-Since")
+        if not since or "If-None-Match" in self.headers:
+            return False
+        with contextlib.suppress(TypeError, ValueError, OverflowError):
+            return int(mtime) <= email.utils.parsedate_to_datetime(since).timestamp()
+        return False
 
 
 def main(folder, port=8000):
     server = http.server.ThreadingHTTPServer(
         ("127.0.0.1", int(port)), functools.partial(Handler, directory=folder))
+    print("Serving %s on http://127.0.0.1:%d/ (Ctrl+C stops)" % (folder, server.server_address[1]),
+          flush=True)
     with contextlib.suppress(KeyboardInterrupt):
         server.serve_forever()
     return 0

@@ -8,6 +8,9 @@ heart-16.png and heart-32.png (the same pictures), heart-48.png, heart-64.png, h
 heart-256.png (the same heart at larger sizes, for screens of more pixels and software centres),
 heart.svg (the same heart, scalable), and heart-windows.ico, the icon of the Windows executable:
 the two images of heart.ico, and the 48 x 48 and 256 x 256 hearts for Windows' larger views.
+For the web page installed as an app: heart-192.png and heart-512.png (the same heart), and
+heart-maskable-512.png and heart-touch-180.png, the heart on the page's dark grey (51, 51, 51),
+small enough that a phone may cut the square to a circle or a rounded square round it.
 
 The heart is pure red (255, 0, 0), filled solid: two round lobes meeting in a notch at the top
 centre, tapering to a point at the bottom centre. A grey (128, 128, 128) shadow runs along its
@@ -32,6 +35,8 @@ PALETTE = [
     (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
 ]
 TRANSPARENT, GREY, RED = None, 8, 9
+# The web page's background, behind the heart of the icons that a phone shapes itself.
+PAGE = (51, 51, 51)
 
 
 def inside_heart(x, y):
@@ -175,13 +180,25 @@ def ico(images):
     return directory + entries + data
 
 
+def on_background(pixels, size, colour):
+    """The picture in the middle of a size x size square of colour, as rows of colours."""
+    margin = (size - len(pixels)) // 2
+    rows = [[colour] * size for _ in range(size)]
+    for y, row in enumerate(pixels):
+        for x, index in enumerate(row):
+            if index is not TRANSPARENT:
+                rows[margin + y][margin + x] = PALETTE[index]
+    return rows
+
+
 def png(pixels):
-    """An 8-bit RGBA PNG."""
+    """An 8-bit RGBA PNG of rows of palette indexes, or of colours (red, green, blue)."""
     width, height = len(pixels[0]), len(pixels)
     raw = b''
     for row in pixels:
-        raw += b'\0' + b''.join(bytes(PALETTE[index]) + b'\xff' if index is not TRANSPARENT
-                                else b'\0\0\0\0' for index in row)
+        raw += b'\0' + b''.join(b'\0\0\0\0' if index is TRANSPARENT
+                                else bytes(index if isinstance(index, tuple) else PALETTE[index])
+                                + b'\xff' for index in row)
 
     def chunk(kind, body):
         return (struct.pack('>I', len(body)) + kind + body
@@ -202,6 +219,11 @@ def main():
     for size, pixels in larger.items():
         outputs['heart-%d.png' % size] = png(pixels)
     outputs['heart-windows.ico'] = ico([large, small, larger[48], larger[256]])
+    for size in (192, 512):
+        outputs['heart-%d.png' % size] = png(heart(size, margin=size // 32, shadow=size // 32))
+    # A maskable icon keeps what matters within the circle of 80 % of its side.
+    outputs['heart-maskable-512.png'] = png(on_background(heart(288, 0, 9), 512, PAGE))
+    outputs['heart-touch-180.png'] = png(on_background(heart(128, 0, 4), 180, PAGE))
     for name, content in outputs.items():
         with open(os.path.join(folder, name), 'wb') as file:
             file.write(content)
