@@ -3,13 +3,15 @@
 
     figures.py SITE FLOOR
 
+(with tests/web and packaging/web on PYTHONPATH, as ./build.sh test runs it)
+
 - What a browser fetches to start Tandro from SITE, each file as a host that keeps the site's
-  compressed files sends it (brotli, or gzip where a browser or host has no brotli), against what
-  the first web builds needed.
+  compressed files sends it (brotli, or gzip where a browser or host has no brotli), against the
+  same for FLOOR, a page that starts an empty window of the same size with the same Qt, loader
+  and link options: the smallest page of Qt's widgets.
 - How long the page takes from being opened to showing the main window, on a computer (the middle of
-  five loads, each in a fresh browser) and on a phone over a slow line, against the same for FLOOR,
-  a page that starts an empty window of the same size with the same Qt and loader: nothing opens a
-  window in a page sooner.
+  five loads, each in a fresh browser) and on a phone over a slow line, against the same for FLOOR;
+  and on a second visit with no connection at all, from what the page keeps on the device.
 """
 
 import os
@@ -17,56 +19,83 @@ import statistics
 import sys
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "tests", "web"))
-import browser  # noqa: E402
+import browser
+from tandro_page import front
 
-# Earlier builds, to hold today's against: with Qt 6.4.2, all a browser fetched came to 4.98 MB
-# gzipped (6.4 MB with the very first); on a phone at 180 KB/s with 560 ms of latency, the window
-# came after 70 s.
-GZIPPED_WITH_QT_6_4 = 4.98e6
 SLOW_LINE = (180_000, 560)  # bytes a second, milliseconds of latency
-SLOW_WITH_QT_6_4 = 70
 LOADS = 5
 SHOWN = ("[...(document.querySelector('#screen').firstElementChild?.shadowRoot"
          " || document.createDocumentFragment()).querySelectorAll('.qt-window')]"
          ".some((w) => w.offsetParent)")
 
 
-def seconds_to_window(folder, device=browser.COMPUTER, line=None, fetched=None):
-    """Opens folder's index.html in a fresh browser; the seconds until a window shows, and the
-    paths the page fetched."""
-    with browser.served(folder) as address, browser.Page(device) as page:
+def seconds_to_window(page, address):
+    """Opens address in page; the seconds until a window shows."""
+    page.open(address + "index.html")
+    if not page.wait_for(SHOWN, timeout=300, every=0.02):
+        raise RuntimeError("no window showed from " + address)
+    return page.evaluate("performance.now()") / 1000
+
+
+def visit(folder, device=browser.COMPUTER, line=None, fetched=None):
+    """Opens folder's page in a fresh browser; the seconds until a window shows."""
+    with browser.served(folder) as server, browser.Chromium(device) as page:
         if line:
             page.throttle(*line)
-        page.open(address + "index.html")
-        if not page.wait_for(SHOWN, 300, 0.02):
-            raise RuntimeError("no window showed from " + folder)
-        shown = page.evaluate("performance.now()") / 1000
+        shown = seconds_to_window(page, server.address)
         if fetched is not None:
             fetched.update(path.lstrip("/") or "index.html" for path in page.fetched())
         return shown
 
 
-def main(site, floor):
-    fetched = set()
-    game = [seconds_to_window(site, fetched=fetched) for _ in range(LOADS)]
-    empty = [seconds_to_window(floor) for _ in range(LOADS)]
-    phone = seconds_to_window(site, browser.ANDROID_PHONE, SLOW_LINE)
-    phone_floor = seconds_to_window(floor, browser.ANDROID_PHONE, SLOW_LINE)
+def second_visit_offline(folder):
+    """The seconds to the window on a second visit, the server stopped: from what was kept."""
+    with browser.served(folder) as server, browser.Chromium() as page:
+        seconds_to_window(page, server.address)
+        front(page, 1)
+        if not page.wait_for("navigator.serviceWorker.ready.then((r) => r.active != null)",
+                             timeout=60):
+            raise RuntimeError("the page was not kept")
+        page.wait_for("navigator.serviceWorker.controller != null", timeout=30)
+        server.stop()
+        return seconds_to_window(page, server.address)
 
-    print("What a browser fetches to start Tandro, as a host that keeps the site's compressed "
-          "files sends it:")
-    print("  %-14s %11s %11s %11s" % ("", "bytes", "brotli", "gzip"))
-    totals = [0, 0, 0]
-    for name in sorted(fetched):
-        path = os.path.join(site, name)
-        sizes = [os.path.getsize(path)] + [
+
+def sizes(folder, names):
+    """Each file's size as it is, with brotli and with gzip (as it is where it has no copy)."""
+    table = {}
+    for name in sorted(names):
+        path = os.path.join(folder, name)
+        table[name] = [os.path.getsize(path)] + [
             os.path.getsize(path + suffix) if os.path.exists(path + suffix)
             else os.path.getsize(path) for suffix in (".br", ".gz")]
-        totals = [total + size for total, size in zip(totals, sizes)]
-        print("  %-14s %11s %11s %11s" % ((name,) + tuple(f"{size:,}" for size in sizes)))
-    print("  in all %.2f MB with brotli, %.2f MB with gzip, against %.2f MB gzipped with Qt 6.4.2"
-          % (totals[1] / 1e6, totals[2] / 1e6, GZIPPED_WITH_QT_6_4 / 1e6))
+    return table
+
+
+def print_sizes(title, table):
+    print("%s:" % title)
+    print("  %-24s %11s %11s %11s" % ("", "bytes", "brotli", "gzip"))
+    for name, row in table.items():
+        print("  %-24s %11s %11s %11s" % ((name,) + tuple(f"{size:,}" for size in row)))
+    totals = [sum(row[column] for row in table.values()) for column in range(3)]
+    print("  in all %.2f MB with brotli, %.2f MB with gzip" % (totals[1] / 1e6, totals[2] / 1e6))
+    return totals
+
+
+def main(site, floor):
+    fetched = set()
+    game = [visit(site, fetched=fetched) for _ in range(LOADS)]
+    empty = [visit(floor) for _ in range(LOADS)]
+    phone = visit(site, browser.ANDROID_PHONE, SLOW_LINE)
+    phone_floor = visit(floor, browser.ANDROID_PHONE, SLOW_LINE)
+    offline = second_visit_offline(site)
+
+    ours = print_sizes("What a browser fetches to start Tandro, as a host that keeps the site's "
+                       "compressed files sends it", sizes(site, fetched))
+    empties = print_sizes("The same for the empty window (the floor)", sizes(floor, [
+        name for name in os.listdir(floor) if not name.endswith((".br", ".gz", ".svg"))]))
+    print("  Tandro is %.2f MB above the floor with brotli, %.2f MB with gzip"
+          % ((ours[1] - empties[1]) / 1e6, (ours[2] - empties[2]) / 1e6))
     print("From opening the page to the window shown, on a computer, the middle of %d loads:"
           % LOADS)
     print("  Tandro %.2f s, an empty window (the floor) %.2f s: %.2f times the floor"
@@ -75,8 +104,9 @@ def main(site, floor):
     print("  (Tandro %s s; the empty window %s s)"
           % (", ".join("%.2f" % t for t in game), ", ".join("%.2f" % t for t in empty)))
     print("On a phone at %d KB/s with %d ms of latency: Tandro %.1f s, the floor %.1f s (%.2f "
-          "times); with Qt 6.4.2, %d s" % (SLOW_LINE[0] / 1000, SLOW_LINE[1], phone, phone_floor,
-                                           phone / phone_floor, SLOW_WITH_QT_6_4))
+          "times)" % (SLOW_LINE[0] / 1000, SLOW_LINE[1], phone, phone_floor, phone / phone_floor))
+    print("A second visit with no connection, from what the page kept: the window after %.2f s"
+          % offline)
     return 0
 
 

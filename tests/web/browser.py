@@ -1,29 +1,50 @@
-"""Debian's headless Chromium, driven by Selenium through ChromeDriver, for the web build.
+"""The browsers that the web build is played in, all of them Debian's, headless, each with a profile
+of its own and no network of its own:
 
-Opens pages in a fresh Chromium (its own profile, no network of its own), as a computer's browser or
-as a phone's (Chromium's device emulation: size, pixel ratio, touch and user agent), gives the input
-a user gives (clicks, taps, keys, and text as phone keyboards give it), and reads back what the page
-shows: the result of its scripts, its pixels (as Pillow images), its accessibility tree, and the
-errors it did not catch.
+- Chromium, driven by Selenium through ChromeDriver, as a computer's browser or as a phone's
+  (Chromium's device emulation: size, pixel ratio, touch and user agent), with the DevTools
+  protocol for what only it offers here: touch, text as phone keyboards give it, a slow line, the
+  accessibility tree and installability;
+- Firefox ESR, driven through WebDriver BiDi, which it answers on its own;
+- WebKitGTK (the engine of Safari), driven by Selenium through WebKitWebDriver, in its MiniBrowser
+  in a private X server. WebKitGTK has no device emulation: it plays as a computer's browser only.
+
+Each Page gives the input a user gives (clicks, keys) and reads back what the page shows: the value
+of a JavaScript expression (given its arguments as JSON, as args, and awaited), its pixels (as
+Pillow images) and the errors its scripts did not catch. served() serves a site folder as a host
+that keeps compressed files does (packaging/web/serve.py), until it is stopped.
 """
 
 import base64
 import collections
+import contextlib
+import functools
+import http.server
 import io
+import json
 import os
-import sys
+import re
+import shutil
+import subprocess
+import tempfile
+import threading
 import time
 
+import websocket  # Debian's python3-websocket
 from PIL import Image  # Debian's python3-pil
 from selenium import webdriver  # Debian's python3-selenium
-from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.keys import Keys
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "packaging", "web"))
-# The site served as a host that keeps .br and .gz files serves it.
-from serve import QuietHandler, served  # noqa: E402,F401
+import serve  # packaging/web/serve.py
 
 CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
+FIREFOX = "/usr/bin/firefox-esr"
+WEBKITWEBDRIVER = "/usr/bin/WebKitWebDriver"
+MINIBROWSER = "/usr/lib/%s/webkit2gtk-4.1/MiniBrowser" % (
+    subprocess.run(["dpkg-architecture", "-qDEB_HOST_MULTIARCH"], capture_output=True,
+                   text=True).stdout.strip() or "x86_64-linux-gnu")
 
 # A browser's screen in CSS pixels, its device pixel ratio, and, for a phone or a tablet, touch and
 # the user agent its browser sends.
@@ -47,7 +68,9 @@ addEventListener('error', (e) => uncaught.push(String(e.message)));
 addEventListener('unhandledrejection', (e) => uncaught.push(String(e.reason && e.reason.message || e.reason)));
 """
 
-KEYS = {"Enter": 13, "Tab": 9, "Escape": 27, "Backspace": 8, "End": 35}
+# An expression's value, with its arguments given as JSON (args) and any promise awaited, comes
+# back as JSON: the same in every browser.
+FUNCTION = "async (json) => { const args = JSON.parse(json); return JSON.stringify([await (%s)]); }"
 
 
 def until(what, timeout=30, every=0.03):
@@ -60,8 +83,102 @@ def until(what, timeout=30, every=0.03):
     return value
 
 
+class QuietHandler(serve.Handler):
+    def log_message(self, *args):
+        pass
+
+
+class Server:
+    """A site folder served on a free port of 127.0.0.1, in a thread, until stopped."""
+
+    def __init__(self, folder, handler=QuietHandler):
+        self.server = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), functools.partial(handler, directory=folder))
+        self.address = "http://127.0.0.1:%d/" % self.server.server_address[1]
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def stop(self):
+        """From now on nothing answers at the address: a browser finds no connection."""
+        if self.server:
+            self.server.shutdown()
+            self.server.server_close()
+            self.server = None
+
+
+@contextlib.contextmanager
+def served(folder, handler=QuietHandler):
+    server = Server(folder, handler)
+    try:
+        yield server
+    finally:
+        server.stop()
+
+
 class Page:
-    """One tab of a headless Chromium of its own, as on device."""
+    """One tab of a browser of its own, as on device."""
+
+    device = COMPUTER
+    engine = None
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exception):
+        self.close()
+
+    def wait_for(self, expression, *args, timeout=60, every=0.05):
+        """Waits until a JavaScript expression is true in the page; its last value."""
+        return until(lambda: self.evaluate(expression, *args), timeout, every)
+
+    def type(self, text):
+        for letter in text:
+            self.key(letter)
+
+    def uncaught(self):
+        """The errors that the page's scripts threw and did not catch."""
+        return self.evaluate("window.uncaught || []")
+
+    def image(self, data, path=None):
+        """The PNG data of a screenshot as an RGB image in CSS pixels, kept in path if given."""
+        if path:
+            with open(path, "wb") as file:
+                file.write(data)
+        image = Image.open(io.BytesIO(data)).convert("RGB")
+        if image.width != self.device.width:
+            image = image.resize((round(image.width * self.device.width / image.width),
+                                  round(image.height * self.device.width / image.width)),
+                                 Image.NEAREST)
+        return image
+
+
+class SeleniumPage(Page):
+    driver = None
+
+    def close(self):
+        self.driver.quit()
+
+    def open(self, address):
+        self.driver.get(address)
+
+    def evaluate(self, expression, *args):
+        script = ("const done = arguments[1]; (%s)(arguments[0])"
+                  ".then(done, (e) => done(JSON.stringify([null, String(e)])));" % FUNCTION
+                  % expression)
+        answer = json.loads(self.driver.execute_async_script(script, json.dumps(args)))
+        if len(answer) > 1:
+            raise RuntimeError("%s threw %s" % (expression, answer[1]))
+        return answer[0]
+
+    def click(self, x, y):
+        actions = ActionBuilder(self.driver)
+        actions.pointer_action.move_to_location(round(x), round(y)).click()
+        actions.perform()
+
+
+class Chromium(SeleniumPage):
+    """Debian's headless Chromium through ChromeDriver, as a computer's or a phone's browser."""
+
+    engine = "Chromium"
 
     def __init__(self, device=COMPUTER, webgl=True):
         self.device = device
@@ -81,7 +198,8 @@ class Page:
                                   "pixelRatio": device.ratio, "touch": True, "mobile": True},
                 "userAgent": device.user_agent})
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        self.driver = webdriver.Chrome(options=options, service=Service(CHROMEDRIVER))
+        self.driver = webdriver.Chrome(
+            options=options, service=webdriver.ChromeService(CHROMEDRIVER))
         # No call waits longer than a minute: a page that no longer answers fails the test.
         self.driver.set_script_timeout(60)
         self.driver.set_page_load_timeout(60)
@@ -90,29 +208,9 @@ class Page:
                       height=device.height, deviceScaleFactor=1, mobile=False)
         self.send("Page.addScriptToEvaluateOnNewDocument", source=UNCAUGHT)
 
-    def close(self):
-        self.driver.quit()
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *exception):
-        self.close()
-
     def send(self, method, **params):
         """Calls a method of the DevTools protocol and returns its result."""
         return self.driver.execute_cdp_cmd(method, params)
-
-    def evaluate(self, expression):
-        """The value of a JavaScript expression in the page."""
-        return self.driver.execute_script("return (%s);" % expression)
-
-    def wait_for(self, expression, timeout=60, every=0.05):
-        """Waits until a JavaScript expression is true in the page; its last value."""
-        return until(lambda: self.evaluate(expression), timeout, every)
-
-    def open(self, address):
-        self.driver.get(address)
 
     def throttle(self, bytes_per_second=None, latency=0):
         """Fetches at most bytes_per_second, each request latency ms late, as over a slow line;
@@ -129,17 +227,12 @@ class Page:
 
     def screenshot(self, path=None, clip=None):
         """What the page shows, as an RGB image in CSS pixels, or the part clip (left, top, width,
-        height) of it."""
+        height) of it at the device's pixels."""
         area = {"clip": dict(zip(("x", "y", "width", "height"), clip), scale=1)} if clip else {}
         data = base64.b64decode(self.send("Page.captureScreenshot", format="png", **area)["data"])
-        if path:
-            with open(path, "wb") as file:
-                file.write(data)
-        image = Image.open(io.BytesIO(data)).convert("RGB")
-        if not clip and image.width != self.device.width:
-            image = image.resize((round(image.width / self.device.ratio),
-                                  round(image.height / self.device.ratio)), Image.NEAREST)
-        return image
+        if clip:
+            return Image.open(io.BytesIO(data)).convert("RGB")
+        return self.image(data, path)
 
     def click(self, x, y):
         for kind in ("mousePressed", "mouseReleased"):
@@ -150,10 +243,12 @@ class Page:
         self.send("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
         self.send("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
 
+    KEYS = {"Enter": 13, "Tab": 9, "Escape": 27, "Backspace": 8, "End": 35}
+
     def key(self, name, alt=False):
         """Presses and releases a key: a letter, or one of KEYS."""
-        if name in KEYS:
-            code, text, virtual = name, "\r" if name == "Enter" else "", KEYS[name]
+        if name in self.KEYS:
+            code, text, virtual = name, "\r" if name == "Enter" else "", self.KEYS[name]
         else:
             code, text, virtual = "Key" + name.upper(), name, ord(name.upper())
         modifiers = 1 if alt else 0
@@ -161,10 +256,6 @@ class Page:
                   text="" if alt else text, windowsVirtualKeyCode=virtual, modifiers=modifiers)
         self.send("Input.dispatchKeyEvent", type="keyUp", key=name, code=code,
                   windowsVirtualKeyCode=virtual, modifiers=modifiers)
-
-    def type(self, text):
-        for letter in text:
-            self.key(letter)
 
     def insert_text(self, text):
         """Text as a phone's keyboard inserts a word it suggests, or dictation: all at once."""
@@ -186,10 +277,10 @@ class Page:
             while (target && target.shadowRoot && target.shadowRoot.activeElement)
                 target = target.shadowRoot.activeElement;
             const data = new DataTransfer();
-            data.setData('text/plain', %r);
+            data.setData('text/plain', args[0]);
             target.dispatchEvent(new ClipboardEvent('paste', {clipboardData: data, bubbles: true}));
             target.dispatchEvent(new InputEvent('input', {inputType: 'insertFromPaste', bubbles: true}));
-        })()""" % text)
+        })()""", text)
 
     def accessibility_tree(self):
         """The page's accessibility tree, as screen readers get it: (role, name) of each node that
@@ -198,10 +289,144 @@ class Page:
         return [(node.get("role", {}).get("value"), node.get("name", {}).get("value", ""))
                 for node in nodes if not node.get("ignored")]
 
-    def uncaught(self):
-        """The errors that the page's scripts threw and did not catch."""
-        return self.evaluate("window.uncaught || []")
-
     def console(self):
         """What the page wrote to its console since the last call: (level, message)."""
         return [(entry["level"], entry["message"]) for entry in self.driver.get_log("browser")]
+
+
+class WebKit(SeleniumPage):
+    """WebKitGTK's MiniBrowser through WebKitWebDriver, as a computer's browser, in the X server
+    that DISPLAY names."""
+
+    engine = "WebKitGTK"
+    KEYS = {"Enter": Keys.ENTER, "Tab": Keys.TAB, "Escape": Keys.ESCAPE,
+            "Backspace": Keys.BACKSPACE, "End": Keys.END}
+
+    def __init__(self):
+        options = webdriver.WebKitGTKOptions()
+        options.binary_location = MINIBROWSER
+        options.add_argument("--automation")
+        self.driver = webdriver.WebKitGTK(
+            options=options, service=webdriver.WebKitGTKService(WEBKITWEBDRIVER))
+        self.driver.set_window_rect(0, 0, self.device.width, self.device.height)
+        self.driver.set_script_timeout(60)
+        self.driver.set_page_load_timeout(60)
+
+    def open(self, address):
+        super().open(address)
+        # WebKitWebDriver runs no script before the page's own: what they throw is caught from here.
+        self.evaluate("(() => { if (!window.uncaught) {%s} })()" % UNCAUGHT)
+
+    def screenshot(self, path=None):
+        return self.image(self.driver.get_screenshot_as_png(), path)
+
+    def key(self, name, alt=False):
+        actions = ActionBuilder(self.driver)
+        key = self.KEYS.get(name, name)
+        if alt:
+            actions.key_action.key_down(Keys.ALT)
+        actions.key_action.key_down(key).key_up(key)
+        if alt:
+            actions.key_action.key_up(Keys.ALT)
+        actions.perform()
+
+
+class Firefox(Page):
+    """Firefox ESR, headless, through WebDriver BiDi, which it answers on its own."""
+
+    engine = "Firefox"
+    KEYS = {"Enter": "\ue007", "Tab": "\ue004", "Escape": "\ue00c", "Backspace": "\ue003",
+            "End": "\ue010"}
+    ALT = "\ue00a"
+    PREFERENCES = {
+        # Nothing of its own over the network, nothing asked at its start.
+        "app.update.enabled": False, "browser.shell.checkDefaultBrowser": False,
+        "datareporting.policy.dataSubmissionEnabled": False, "toolkit.telemetry.enabled": False,
+        "browser.startup.homepage_override.mstone": "ignore", "network.captive-portal-service.enabled": False,
+        "browser.safebrowsing.update.enabled": False, "extensions.update.enabled": False,
+        "media.autoplay.default": 0, "media.volume_scale": "0.0",
+        # WebDriver BiDi alone: no CDP.
+        "remote.active-protocols": 1,
+    }
+
+    def __init__(self):
+        self.profile = tempfile.mkdtemp(prefix="tandro-firefox-")
+        with open(os.path.join(self.profile, "user.js"), "w") as prefs:
+            for name, value in self.PREFERENCES.items():
+                prefs.write("user_pref(%s, %s);\n" % (json.dumps(name), json.dumps(value)))
+        self.process = subprocess.Popen(
+            [FIREFOX, "--headless", "--no-remote", "--profile", self.profile,
+             "--remote-debugging-port=0", "about:blank"],
+            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        address = None
+        for line in self.process.stderr:
+            found = re.search(r"WebDriver BiDi listening on (ws://\S+)", line)
+            if found:
+                address = found.group(1)
+                break
+        if not address:
+            self.close()
+            raise RuntimeError("Firefox did not open WebDriver BiDi")
+        threading.Thread(target=self.process.stderr.read, daemon=True).start()
+        self.socket = websocket.create_connection(address.rstrip("/") + "/session", timeout=90,
+                                                  suppress_origin=True)
+        self.sent = 0
+        self.command("session.new", capabilities={})
+        self.context = self.command("browsingContext.getTree")["contexts"][0]["context"]
+        self.command("browsingContext.setViewport", context=self.context,
+                     viewport={"width": self.device.width, "height": self.device.height})
+        self.command("script.addPreloadScript", functionDeclaration="() => {%s}" % UNCAUGHT)
+
+    def close(self):
+        with contextlib.suppress(Exception):
+            self.command("browser.close")
+        with contextlib.suppress(Exception):
+            self.socket.close()
+        self.process.kill()
+        self.process.wait()
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+    def command(self, method, **params):
+        """Sends a command of WebDriver BiDi and returns its result; events are let pass."""
+        self.sent += 1
+        self.socket.send(json.dumps({"id": self.sent, "method": method, "params": params}))
+        while True:
+            answer = json.loads(self.socket.recv())
+            if answer.get("id") == self.sent:
+                if answer.get("type") == "error":
+                    raise RuntimeError("%s: %s: %s" % (method, answer["error"], answer["message"]))
+                return answer["result"]
+
+    def open(self, address):
+        self.command("browsingContext.navigate", context=self.context, url=address,
+                     wait="complete")
+
+    def evaluate(self, expression, *args):
+        result = self.command(
+            "script.callFunction", functionDeclaration=FUNCTION % expression,
+            arguments=[{"type": "string", "value": json.dumps(args)}], awaitPromise=True,
+            target={"context": self.context})
+        if result["type"] == "exception":
+            raise RuntimeError("%s threw %s" % (expression, result["exceptionDetails"]["text"]))
+        return json.loads(result["result"]["value"])[0]
+
+    def screenshot(self, path=None):
+        data = self.command("browsingContext.captureScreenshot", context=self.context)["data"]
+        return self.image(base64.b64decode(data), path)
+
+    def perform(self, source):
+        self.command("input.performActions", context=self.context, actions=[source])
+
+    def click(self, x, y):
+        self.perform({"type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
+                      "actions": [{"type": "pointerMove", "x": round(x), "y": round(y)},
+                                  {"type": "pointerDown", "button": 0},
+                                  {"type": "pointerUp", "button": 0}]})
+
+    def key(self, name, alt=False):
+        key = self.KEYS.get(name, name)
+        actions = [{"type": "keyDown", "value": key}, {"type": "keyUp", "value": key}]
+        if alt:
+            actions = ([{"type": "keyDown", "value": self.ALT}] + actions
+                       + [{"type": "keyUp", "value": self.ALT}])
+        self.perform({"type": "key", "id": "keyboard", "actions": actions})

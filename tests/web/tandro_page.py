@@ -1,0 +1,206 @@
+"""What the web tests know of Tandro's page: where Qt shows its windows, where the controls stand in
+them, and how to read the crosses, the focus and the texts off the page's pixels; and a test case
+that opens the site in a browser of its own and checks, after each test, that its scripts threw
+nothing they did not catch.
+
+The site is the folder that TANDRO_SITE names; pictures go into TANDRO_PICTURES, where it is set.
+"""
+
+import os
+import shutil
+import tempfile
+import unittest
+
+import browser
+from browser import until
+
+SITE = os.environ.get("TANDRO_SITE", "")
+PICTURES = os.environ.get("TANDRO_PICTURES")
+
+WINDOW = (239, 239, 239)  # the windows' background
+CLIENT = (286, 263)  # the main window's client area below its menu bar, in pixels
+ABOUT = (382, 237)  # the About dialog's client area
+MARGIN = 8  # the room that a phone's page leaves round the windows, in CSS pixels
+# Places in the client area, in pixels at 96 dots per inch, as the windows' tables give them.
+NAME_BOXES = {"txtYourName": (112, 16, 161, 19), "txtYourPartner": (112, 48, 161, 19)}
+PLACES = {**NAME_BOXES, "cmdGo": (16, 80, 73, 25), "cmdClear": (106, 80, 73, 25),
+          "cmdClearPartner": (194, 80, 73, 25), "cmdExit": (96, 224, 73, 25),
+          "cmdOK": (283, 168, 84, 23)}  # the last About's
+CROSS_LEFT, CROSS_TOP, CROSS_PITCH, CROSS_SIDE = 96, 120, 16, 17
+WORDS = ["Hates", "Friend", "Love", "Admire", "Marriage", "Enemy"]  # the word labels' names
+
+# The windows that Qt shows in the page, each an element of its own: their titles, frames and
+# contents (below the title bar, menu bar included), in CSS pixels of the page, top first.
+QT = ("(document.querySelector('#screen').firstElementChild?.shadowRoot"
+      " || document.createDocumentFragment())")
+WINDOWS = """[...%s.querySelectorAll('.qt-window')].filter((w) => w.offsetParent).map((w) => {
+    const frame = w.getBoundingClientRect();
+    const contents = w.querySelector('.qt-window-contents').getBoundingClientRect();
+    return {title: w.querySelector('.window-name').textContent, z: +w.style.zIndex,
+            frame: [frame.x, frame.y, frame.width, frame.height],
+            contents: [contents.x, contents.y, contents.width, contents.height]};
+}).sort((a, b) => b.z - a.z)""" % QT
+# Screen readers' mirror of the windows: once a screen reader presses its button, each control has
+# an element of its own, named as the control, which the strikes are written down from.
+ENABLE_SCREEN_READER = """(() => {
+    const button = %s.querySelector('.qt-window-a11y-container button');
+    button.click();
+    window.strikes = [];
+    new MutationObserver((changes) => {
+        for (const change of changes) {
+            const label = /\\.lbl(\\w+)$/.exec(change.target.id || '');
+            const text = change.addedNodes.length ? change.addedNodes[0].textContent : '';
+            if (label && args[0].includes(label[1]))
+                strikes.push((text.endsWith('crossed out') ? '+' : '-') + label[1]);
+        }
+    }).observe(%s, {subtree: true, childList: true});
+    return button.textContent;
+})()""" % (QT, QT)
+
+
+def windows(page):
+    return page.evaluate(WINDOWS)
+
+
+def front(page, count):
+    """The window in front, once count windows show and it stands in the middle of the screen that
+    Qt shows them in: the page, but for the line above it where the page says it plays offline."""
+    def placed():
+        shown = windows(page)
+        if len(shown) != count:
+            return None
+        left, top, width, height = shown[0]["frame"]
+        screen = page.evaluate("(({x, y, width, height}) => [x, y, width, height])"
+                               "(document.getElementById('screen').getBoundingClientRect())")
+        centred = (abs(2 * (left - screen[0]) + width - screen[2]) <= 2
+                   and abs(2 * (top - screen[1]) + height - screen[3]) <= 2)
+        return shown[0] if centred else None
+    return until(placed, 10)
+
+
+def client(window, menu=True):
+    """Where a window's client area starts: below its menu bar, for the main window, whose client
+    area ends where its contents do."""
+    left, top, _, height = window["contents"]
+    return (left, top + height - CLIENT[1]) if menu else (left, top)
+
+
+def at(window, name, menu=True):
+    """The middle of control name on window, in the page's CSS pixels."""
+    x, y, width, height = PLACES[name]
+    left, top = client(window, menu)
+    return left + x + width / 2, top + y + height / 2
+
+
+def menu(window):
+    """The middle of the main window's About menu."""
+    left, top = window["contents"][:2]
+    return left + 20, top + 9
+
+
+def pixel(image, origin, x, y):
+    return image.getpixel((round(origin[0] + x), round(origin[1] + y)))
+
+
+def crosses(image, origin):
+    """The slots (1 to 6) whose red cross shows."""
+    shown = []
+    for slot in range(1, 7):
+        top = CROSS_TOP + CROSS_PITCH * (slot - 1)
+        red = sum(1 for x in range(CROSS_SIDE) for y in range(CROSS_SIDE)
+                  if (lambda p: p[0] > 200 and p[1] < 80 and p[2] < 80)(
+                      pixel(image, origin, CROSS_LEFT + x, top + y)))
+        if red > 10:
+            shown.append(slot)
+    return shown
+
+
+def focused_box(image, origin):
+    """The name box drawn with the focus: its upper edge is coloured, not grey."""
+    for name, (x, y, width, _) in NAME_BOXES.items():
+        r, g, b = pixel(image, origin, x + width // 2, y)
+        if b > r + 60:
+            return name
+    return None
+
+
+def cut_off(image, origin, texts):
+    """The texts whose box has ink at an edge where the text would be cut off."""
+    def ink(x, top, height):
+        return any(sum(pixel(image, origin, x, y)) < 300 for y in range(top, top + height))
+    return [name for name, ((x, y, width, height), side) in texts.items()
+            if (side in ("left", "both") and ink(x, y, height))
+            or (side in ("right", "both") and ink(x + width - 1, y, height))]
+
+
+def result(page, sentence, timeout=15):
+    """Whether the live region comes to say sentence."""
+    return page.wait_for("document.getElementById('result').textContent == args[0]", sentence,
+                         timeout=timeout)
+
+
+def strikes(page):
+    """The slots struck since the last call, in the order the page's mirror was told of them."""
+    log = page.evaluate("strikes.splice(0)")
+    return [WORDS.index(word[1:]) + 1 for word in log if word.startswith("+")]
+
+
+def play(page, main, your_name, partner_name):
+    """Types the names as a computer's user does, Tab between them, and presses Enter."""
+    page.click(*at(main, "txtYourName"))
+    page.type(your_name)
+    page.key("Tab")
+    page.type(partner_name)
+    page.key("Enter")
+
+
+# What the service worker keeps: the name of each cache and the paths of the files in it.
+KEPT = """(async () => Object.fromEntries(await Promise.all(
+    (await caches.keys()).map(async (name) => [name,
+        (await (await caches.open(name)).keys()).map((r) => new URL(r.url).pathname).sort()]))))()"""
+
+
+def kept(page):
+    return page.evaluate(KEPT)
+
+
+class PageTest(unittest.TestCase):
+    """A test of the page in a browser of its own: self.page, made by browser() for each test, and
+    closed after it, once it is checked that its scripts threw nothing that they did not catch."""
+
+    def browser(self):
+        return browser.Chromium()
+
+    def setUp(self):
+        if not SITE:
+            self.skipTest("TANDRO_SITE names no site")
+        self.page = self.browser()
+        self.addCleanup(lambda: self.page.close())
+        self.server = browser.Server(SITE)
+        self.addCleanup(self.server.stop)
+
+    def tearDown(self):
+        errors = self.page.uncaught()
+        if isinstance(self.page, browser.Chromium):
+            errors += [message for level, message in self.page.console()
+                       if "Uncaught" in message or "AudioContext was not allowed" in message]
+        self.assertEqual(errors, [], "the page's scripts threw errors they did not catch")
+
+    def use(self, page):
+        """Goes on in page, another browser, instead."""
+        self.page.close()
+        self.page = page
+
+    def open(self, server=None):
+        self.page.open((server or self.server).address + "index.html")
+
+    def shot(self, name):
+        if PICTURES:
+            self.page.screenshot(os.path.join(PICTURES, name))
+
+    def copy_of_site(self):
+        """A copy of the site, in a folder of its own for this test."""
+        folder = tempfile.mkdtemp(prefix="tandro-site-")
+        self.addCleanup(shutil.rmtree, folder, True)
+        shutil.copytree(SITE, folder, dirs_exist_ok=True)
+        return folder

@@ -1,0 +1,195 @@
+"""Tandro's page in Chromium on a computer: what the page is, the main window and its captions, a
+game, the messages, input during a game, what screen readers find, About, Exit, and the windows'
+title bars."""
+
+import unittest
+
+from browser import until
+from tandro_page import (ABOUT, CLIENT, ENABLE_SCREEN_READER, QT, WINDOW, WORDS, PageTest, at,
+                         client, crosses, cut_off, focused_box, front, pixel, play, result,
+                         strikes, windows)
+
+# Texts that fill most of their boxes, with the side where a text too wide would be cut off: the
+# captions stand right-aligned, the buttons' texts centred, the About dialog's lines left-aligned.
+TIGHT_TEXTS = {
+    "main": {"lblPartnerName": ((8, 48, 97, 17), "left"),
+             "lblYourName": ((8, 16, 97, 17), "left"),
+             "cmdClearPartner": ((198, 83, 67, 19), "both"),
+             "cmdClear": ((110, 83, 67, 19), "both")},
+    "about": {"lblDisclaimer": ((16, 128, 210, 15), "right"),
+              "Label1": ((16, 144, 257, 17), "right")},
+}
+# Texts drawn whole: the first letters of the board's words, which stand against the left edge
+# of their boxes, and the last letters of the right-aligned captions, against their right edge.
+# (A Qt that drew a glyph crossing its widget's edge wrongly left them out.)
+EDGES = {"lblHates": (120, 120), "lblFriend": (120, 136), "lblLove": (120, 152),
+         "lblAdmire": (120, 168), "lblMarriage": (120, 184), "lblEnemy": (120, 200),
+         "lblYourName": (99, 16), "lblPartnerName": (99, 48)}
+# The colours of each window's title and of its bar, and the bar's opacity, as the page's styles
+# give them: (title, bar, opacity).
+TITLE_COLOURS = """[...%s.querySelectorAll('.qt-window')].filter((w) => w.offsetParent).map((w) => {
+    const rgb = (colour) => colour.match(/[\\d.]+/g).slice(0, 3).map(Number);
+    const title = w.querySelector('.window-name');
+    return [rgb(getComputedStyle(title).color), rgb(getComputedStyle(w).backgroundColor),
+            +getComputedStyle(w.querySelector('.title-bar')).opacity];
+})"""
+
+
+def contrast(first, second):
+    """The contrast ratio of two colours, as WCAG 2 defines it."""
+    def luminance(rgb):
+        linear = [c / 255 / 12.92 if c <= 10.31 else ((c / 255 + 0.055) / 1.055) ** 2.4
+                  for c in rgb]
+        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+    lighter, darker = sorted((luminance(first), luminance(second)), reverse=True)
+    return (lighter + 0.05) / (darker + 0.05)
+
+
+def title_contrasts(page):
+    """The contrast of each window's title against its bar, the bar's opacity blending the title
+    into it."""
+    found = []
+    for title, bar, opacity in page.evaluate(TITLE_COLOURS % QT):
+        seen = [opacity * t + (1 - opacity) * b for t, b in zip(title, bar)]
+        found.append(round(contrast(seen, bar), 2))
+    return found
+
+
+class OnAComputer(PageTest):
+    def setUp(self):
+        super().setUp()
+        self.open()
+        self.main = front(self.page, 1)
+        self.assertTrue(self.main, "the main window shows, in the middle of the page")
+        self.origin = client(self.main)
+
+    def enable_screen_reader(self):
+        return self.page.evaluate(ENABLE_SCREEN_READER, WORDS)
+
+    def test_the_page_is_titled_tandro_with_the_heart_and_a_live_region(self):
+        self.assertEqual(self.page.evaluate("document.title"), "Tandro")
+        self.assertTrue(self.page.evaluate("[...document.querySelectorAll('link[rel=icon]')]"
+                                           ".some((l) => l.href.endsWith('heart.svg'))"))
+        self.assertEqual(self.page.evaluate(
+            "document.getElementById('result').getAttribute('role')"), "status")
+
+    def test_the_main_window_stands_at_its_size_with_the_focus_in_the_users_name(self):
+        image = self.page.screenshot()
+        self.shot("web-start.png")
+        self.assertEqual(self.main["contents"][2], CLIENT[0])
+        self.assertEqual(image.getpixel((int(self.origin[0]) + 40,
+                                         int(self.origin[1]) + CLIENT[1] - 1)), WINDOW)
+        self.assertEqual(focused_box(image, self.origin), "txtYourName")
+        self.assertEqual(cut_off(image, self.origin, TIGHT_TEXTS["main"]), [],
+                         "the captions fit their boxes")
+        self.assertEqual([name for name, (x, y) in EDGES.items()
+                          if not any(sum(pixel(image, self.origin, x + dx, y + dy)) < 300
+                                     for dx in range(6) for dy in range(17))], [],
+                         "the words' first letters and the captions' last ones are drawn")
+
+    def test_titles_are_readable_against_their_bars(self):
+        self.page.key("b", alt=True)
+        self.assertTrue(front(self.page, 2), "About opens in front of the main window")
+        self.shot("web-title-bars.png")
+        # About's title, in front, and the main window's behind it: WCAG AA asks 4.5:1 of text.
+        self.assertTrue(all(ratio >= 4.5 for ratio in title_contrasts(self.page)),
+                        title_contrasts(self.page))
+
+    def test_screen_readers_find_every_control(self):
+        self.assertEqual(self.enable_screen_reader(), "Enable Screen Reader")
+        self.assertTrue(until(lambda: set(self.page.accessibility_tree()) >= {
+            ("textbox", "Your Name"), ("textbox", "Your Partners Name"), ("button", "Go"),
+            ("button", "Clear All"), ("button", "Clear Partner"), ("button", "Exit"),
+            ("menuitem", "About"), ("StaticText", "Hates"), ("StaticText", "Enemy")}, 10))
+
+    def test_go_with_no_names_says_empty_data_and_plays_nothing(self):
+        self.page.key("Enter")
+        self.assertTrue(until(lambda: len(windows(self.page)) == 2), "a message box opens")
+        self.assertTrue(result(self.page, "Note! Empty Data"), "screen readers are told")
+        self.shot("web-note.png")
+        self.page.key("Enter")
+        self.assertTrue(until(lambda: len(windows(self.page)) == 1), "Enter closes it")
+        image = self.page.screenshot()
+        self.assertEqual(crosses(image, self.origin), [])
+        self.assertEqual(focused_box(image, self.origin), "txtYourName")
+
+    def test_markup_typed_into_a_name_box_does_not_run(self):
+        self.enable_screen_reader()
+        self.page.click(*at(self.main, "txtYourName"))
+        self.page.insert_text('<img src=x onerror="window.ran = true">')
+        self.page.key("Enter")
+        self.assertTrue(result(self.page, "Note! Empty Data"), "the partner's name is missing")
+        self.page.key("Enter")
+        self.assertTrue(result(self.page, "Note! Please correct your Name"),
+                        "the user's name holds the markup, as text")
+        self.page.key("Enter")
+        self.assertFalse(self.page.evaluate("window.ran || false"), "which did not run")
+
+    def test_ram_and_sita_leave_hates(self):
+        self.enable_screen_reader()
+        play(self.page, self.main, "Ram", "Sita")
+        self.assertTrue(result(self.page, "The result is Hates."), "screen readers are told")
+        self.assertEqual(strikes(self.page), [5, 4, 6, 2, 3], "struck one at a time")
+        self.assertEqual(crosses(self.page.screenshot(), self.origin), [2, 3, 4, 5, 6],
+                         "the crosses stand beside the struck words")
+        self.assertEqual(self.page.evaluate("TandroPage.tones"), 1, "one beep")
+        self.assertIn(("StaticText", "Friend, crossed out"), self.page.accessibility_tree())
+        self.shot("web-after-game.png")
+
+    def test_input_during_a_game_waits_for_its_end(self):
+        # A click into the user's name and a letter typed there move nothing until the game is
+        # over, then make 'Rama' and 'Sita', which leave "Admires".
+        self.enable_screen_reader()
+        play(self.page, self.main, "Ram", "Sita")
+        self.page.wait_for("strikes.includes('+Marriage')", timeout=10)
+        self.page.click(*at(self.main, "txtYourName"))
+        self.page.key("End")
+        self.page.type("a")
+        self.assertEqual(focused_box(self.page.screenshot(), self.origin), "txtYourPartner",
+                         "during the game the partner's name keeps the focus")
+        self.assertTrue(result(self.page, "The result is Hates."), "the game plays out")
+        self.assertTrue(until(lambda: focused_box(self.page.screenshot(), self.origin)
+                              == "txtYourName"), "then the click moves the focus")
+        strikes(self.page)
+        self.page.key("Enter")
+        self.assertTrue(result(self.page, "The result is Admires."), "the letter was kept")
+        self.assertEqual(strikes(self.page), [6, 1, 3, 2, 5])
+
+    def test_about_opens_with_alt_b_and_closes_every_way(self):
+        for closing in ("Escape", "Enter", "click"):
+            with self.subTest(closing=closing):
+                self.page.key("b", alt=True)
+                about = front(self.page, 2)
+                self.assertTrue(about, "About opens in the middle of the page")
+                self.assertEqual((about["contents"][2], about["title"]), (ABOUT[0], "About Tandro"))
+                if closing == "Escape":
+                    self.shot("web-about.png")
+                    self.assertEqual(cut_off(self.page.screenshot(), client(about, False),
+                                             TIGHT_TEXTS["about"]), [], "its texts fit")
+                    self.enable_screen_reader()
+                    self.assertTrue(until(lambda: (lambda tree: ("dialog", "About Tandro") in tree
+                                                   and any(role == "StaticText"
+                                                           and name.endswith("Version 2.1")
+                                                           for role, name in tree))(
+                        self.page.accessibility_tree()), 5), "screen readers find its texts")
+                if closing == "click":
+                    self.page.click(*at(about, "cmdOK", False))
+                else:
+                    self.page.key(closing)
+                self.assertTrue(until(lambda: len(windows(self.page)) == 1), "it closes")
+
+    def test_exit_ends_tandro_and_it_starts_again(self):
+        self.page.click(*at(self.main, "cmdExit"))
+        said = self.page.wait_for("document.getElementById('ended').innerText", timeout=10) or ""
+        self.assertEqual(" ".join(said.split()), "Tandro has ended. Start it again")
+        self.assertTrue(until(lambda: not windows(self.page)), "the window has gone")
+        self.shot("web-ended.png")
+        # Clicked once the call has returned: the page loads anew.
+        self.page.evaluate("window.beforeStartingAgain = true,"
+                           " setTimeout(() => document.getElementById('again').click())")
+        self.page.wait_for("!window.beforeStartingAgain && document.readyState == 'complete'")
+        self.assertTrue(until(lambda: windows(self.page)), "the window is back")
+
+
+if __name__ == "__main__":
+    unittest.main()
