@@ -17,16 +17,23 @@
 #
 # Result: Qt Core, Gui, Widgets and Test, static and release, with their private headers, and the
 # platforms: for Windows, the windows, offscreen and minimal platforms and UI Automation; for the
-# web, the wasm platform with its loader (qtloader.js), single-threaded, and OpenGL, which it draws
-# with, and an emsdk made of links to Debian's emscripten (emsdk/), which Qt's CMake files look for.
+# web, the wasm platform with its loader (qtloader.js), single-threaded, with OpenGL (WebGL), an
+# emsdk made of links to Debian's emscripten (emsdk/), which Qt's CMake files look for, and the
+# DejaVu Sans face that the platform no longer builds in (lib/fonts/).
 # Projects configure with -DCMAKE_TOOLCHAIN_FILE=tools/qt/windows.cmake or web.cmake, as the
 # presets do. The folder may be moved. JOBS sets how many compilers run at once.
 set -euo pipefail
 target=${1:-}
 case $target in
-windows) suffix=mingw64 mkspec=win32-g++ compilers=(gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix) ;;
+windows)
+    suffix=mingw64 mkspec=win32-g++
+    compilers=(gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix)
+    ;;
 web) suffix=wasm mkspec=wasm-emscripten compilers=(emscripten) ;;
-*) echo "usage: $0 windows|web" >&2; exit 2 ;;
+*)
+    echo "usage: $0 windows|web" >&2
+    exit 2
+    ;;
 esac
 here=$(dirname "$(realpath "$0")")
 . "$here/../install-missing.sh"
@@ -85,6 +92,7 @@ if [ "$version" != "$named" ]; then
     echo "Debian's archive no longer has qt6-base $named (qt6-base.version): building $version," \
         "its newest source of Qt $qt_version, instead."
     rm -rf "$named_prefix"
+    mkdir -p "${named_prefix%/*}"
     ln -s "${prefix##*/}" "$named_prefix"
     [ -f "$prefix/.built-here" ] && exit 0
 fi
@@ -191,48 +199,33 @@ web)
         # What a browser fetches: Qt compiled for size (-Oz), not for speed (-O2), which the game
         # does not need.
         -DFEATURE_optimize_size=ON
-        # Parts that Tandro's two windows never use, left out of what a browser fetches. (Each
-        # part that a static program does not call is left out of it anyway; these are called from
-        # within Qt, for what Tandro never asks of it.) Documents in other formats, style sheets and
-        # rich text; item views and their models; graphics scenes; docks, tool and status bars,
-        # tabs and splitters; the widgets and dialogs that it has none of; gestures, animations and
-        # kinetic scrolling; MIME types, XML, settings, translations, time zones, calendars other
-        # than the Gregorian, processes and libraries; pictures and image formats other than PNG
-        # and XPM (which drag and drop needs); undo stacks and validators.
-        -DFEATURE_textodfwriter=OFF -DFEATURE_textmarkdownreader=OFF
-        -DFEATURE_textmarkdownwriter=OFF -DFEATURE_pdf=OFF -DFEATURE_texthtmlparser=OFF
-        -DFEATURE_textbrowser=OFF -DFEATURE_cssparser=OFF -DFEATURE_style_stylesheet=OFF
-        -DFEATURE_itemviews=OFF -DFEATURE_listview=OFF -DFEATURE_tableview=OFF
-        -DFEATURE_treeview=OFF -DFEATURE_columnview=OFF -DFEATURE_listwidget=OFF
-        -DFEATURE_tablewidget=OFF -DFEATURE_treewidget=OFF -DFEATURE_datawidgetmapper=OFF
-        -DFEATURE_combobox=OFF -DFEATURE_completer=OFF -DFEATURE_fscompleter=OFF
-        -DFEATURE_standarditemmodel=OFF -DFEATURE_filesystemmodel=OFF -DFEATURE_proxymodel=OFF
-        -DFEATURE_sortfilterproxymodel=OFF -DFEATURE_identityproxymodel=OFF
-        -DFEATURE_transposeproxymodel=OFF -DFEATURE_concatenatetablesproxymodel=OFF
-        -DFEATURE_stringlistmodel=OFF -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF
-        -DFEATURE_dockwidget=OFF -DFEATURE_toolbar=OFF -DFEATURE_statusbar=OFF -DFEATURE_tabbar=OFF
-        -DFEATURE_tabwidget=OFF -DFEATURE_splitter=OFF -DFEATURE_sizegrip=OFF -DFEATURE_mdiarea=OFF
-        -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF -DFEATURE_dial=OFF
-        -DFEATURE_lcdnumber=OFF -DFEATURE_toolbox=OFF -DFEATURE_undoview=OFF
-        -DFEATURE_keysequenceedit=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_syntaxhighlighter=OFF
-        -DFEATURE_splashscreen=OFF -DFEATURE_commandlinkbutton=OFF -DFEATURE_spinbox=OFF
-        -DFEATURE_progressbar=OFF -DFEATURE_rubberband=OFF -DFEATURE_statustip=OFF
-        -DFEATURE_whatsthis=OFF -DFEATURE_colordialog=OFF -DFEATURE_filedialog=OFF
-        -DFEATURE_fontdialog=OFF -DFEATURE_inputdialog=OFF -DFEATURE_progressdialog=OFF
-        -DFEATURE_errormessage=OFF -DFEATURE_wizard=OFF -DFEATURE_gestures=OFF -DFEATURE_effects=OFF
-        -DFEATURE_animation=OFF -DFEATURE_easingcurve=OFF -DFEATURE_scroller=OFF -DFEATURE_movie=OFF
-        -DFEATURE_mimetype=OFF -DFEATURE_xmlstream=OFF -DFEATURE_xmlstreamreader=OFF
-        -DFEATURE_xmlstreamwriter=OFF -DFEATURE_settings=OFF -DFEATURE_translation=OFF
-        -DFEATURE_timezone=OFF -DFEATURE_datetimeparser=OFF -DFEATURE_jalalicalendar=OFF
-        -DFEATURE_hijricalendar=OFF -DFEATURE_islamiccivilcalendar=OFF -DFEATURE_process=OFF
-        -DFEATURE_processenvironment=OFF -DFEATURE_library=OFF -DFEATURE_filesystemwatcher=OFF
-        -DFEATURE_sharedmemory=OFF -DFEATURE_systemsemaphore=OFF -DFEATURE_permissions=OFF
-        -DFEATURE_desktopservices=OFF -DFEATURE_systemtrayicon=OFF -DFEATURE_sessionmanager=OFF
-        -DFEATURE_picture=OFF -DFEATURE_imageformat_bmp=OFF -DFEATURE_imageformat_ppm=OFF
-        -DFEATURE_imageformat_xbm=OFF -DFEATURE_image_heuristic_mask=OFF -DFEATURE_image_text=OFF
-        -DFEATURE_undocommand=OFF -DFEATURE_undostack=OFF -DFEATURE_undogroup=OFF
-        -DFEATURE_validator=OFF -DFEATURE_tabletevent=OFF -DFEATURE_sha3_fast=OFF
     )
+    # Parts that Tandro's two windows never use, left out of what a browser fetches. (Each
+    # part that a static program does not call is left out of it anyway; these are called from
+    # within Qt, for what Tandro never asks of it.) Documents in other formats, style sheets and
+    # rich text; item views and their models; graphics scenes; docks, tool and status bars,
+    # tabs and splitters; the widgets and dialogs that it has none of; gestures, animations and
+    # kinetic scrolling; MIME types, XML, settings, translations, time zones, calendars other
+    # than the Gregorian, processes and libraries; pictures and image formats other than PNG
+    # and XPM (which drag and drop needs); undo stacks and validators.
+    for feature in \
+        textodfwriter textmarkdownreader textmarkdownwriter pdf texthtmlparser textbrowser \
+        cssparser style_stylesheet itemviews listview tableview treeview columnview listwidget \
+        tablewidget treewidget datawidgetmapper combobox completer fscompleter standarditemmodel \
+        filesystemmodel proxymodel sortfilterproxymodel identityproxymodel transposeproxymodel \
+        concatenatetablesproxymodel stringlistmodel graphicsview graphicseffect dockwidget \
+        toolbar statusbar tabbar tabwidget splitter sizegrip mdiarea calendarwidget datetimeedit \
+        dial lcdnumber toolbox undoview keysequenceedit fontcombobox syntaxhighlighter \
+        splashscreen commandlinkbutton spinbox progressbar rubberband statustip whatsthis \
+        colordialog filedialog fontdialog inputdialog progressdialog errormessage wizard gestures \
+        effects animation easingcurve scroller movie mimetype xmlstream xmlstreamreader \
+        xmlstreamwriter settings translation timezone datetimeparser jalalicalendar hijricalendar \
+        islamiccivilcalendar process processenvironment library filesystemwatcher sharedmemory \
+        systemsemaphore permissions desktopservices systemtrayicon sessionmanager picture \
+        imageformat_bmp imageformat_ppm imageformat_xbm image_heuristic_mask image_text \
+        undocommand undostack undogroup validator tabletevent sha3_fast; do
+        options+=("-DFEATURE_$feature=OFF")
+    done
     install_options=()
     ;;
 esac
