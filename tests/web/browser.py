@@ -306,6 +306,11 @@ class WebKit(SeleniumPage):
         options = webdriver.WebKitGTKOptions()
         options.binary_location = MINIBROWSER
         options.add_argument("--automation")
+        # With its 2D canvases drawn on the GPU, WebKitGTK 2.52 aborts now and then as a page
+        # starts, its error number overwritten by a signal (EINTR) while Skia compiles shaders
+        # ("Unable to load module sksl_gpu", "integer is too large: 255", "getauxval () failed:
+        # Interrupted system call"): 4 sessions of 90 here. Drawn by the processor: none of 90.
+        options.add_argument("--enable-2d-canvas-acceleration=false")
         self.driver = webdriver.WebKitGTK(
             options=options, service=webdriver.WebKitGTKService(WEBKITWEBDRIVER))
         self.driver.set_window_rect(0, 0, self.device.width, self.device.height)
