@@ -1,6 +1,6 @@
 """Tandro's page in the two other engines that phones and computers run it in: Firefox's (Gecko) and
-Safari's (WebKit, as WebKitGTK): a whole game, the messages and the result said in the live region,
-and a second visit, with no connection, that plays a game from what was kept.
+Safari's (WebKit, as WebKitGTK): a message and a whole game, each said in the live region, and a
+second visit, with no connection, that plays a game from what was kept.
 
 WebKitGTK has no device emulation: it plays as a computer's browser, and what the page does on an
 iPhone (taps, the phone's keyboard, the zoom to the screen) is played in Chromium with an iPhone's
@@ -16,25 +16,20 @@ from test_offline import KeptTest
 class Engine:
     """The checks made in each engine."""
 
-    def test_a_whole_game(self):
+    def test_a_message_then_a_whole_game(self):
         self.open()
         main = front(self.page, 1)
         self.assertTrue(main, "the main window shows, in the middle of the page")
+        self.page.click(*at(main, "cmdGo"))
+        self.assertTrue(result(self.page, "Note! Empty Data"), "the live region says the message")
+        self.assertEqual(len(windows(self.page)), 2, "in a box of its own")
+        self.page.key("Enter")
+        self.assertTrue(browser.until(lambda: len(windows(self.page)) == 1), "Enter closes it")
         play(self.page, main, "Ram", "Sita")
         self.assertTrue(result(self.page, "The result is Hates."), "the live region says it")
         self.assertEqual(crosses(self.page.screenshot(), client(main)), [2, 3, 4, 5, 6],
                          "the crosses stand beside the struck words")
         self.shot("%s-after-game.png" % self.page.engine.lower())
-
-    def test_a_message_is_said_in_the_live_region(self):
-        self.open()
-        main = front(self.page, 1)
-        self.assertTrue(main, "the main window shows")
-        self.page.click(*at(main, "cmdGo"))
-        self.assertTrue(result(self.page, "Note! Empty Data"), "the live region says it")
-        self.assertEqual(len(windows(self.page)), 2, "in a box of its own")
-        self.page.key("Enter")
-        self.assertTrue(browser.until(lambda: len(windows(self.page)) == 1), "Enter closes it")
 
     def test_the_second_visit_plays_with_no_connection(self):
         self.assertPlaysWithNoConnection()
