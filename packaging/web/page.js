@@ -2,9 +2,9 @@
 // The page around Tandro. It downloads the program, showing how much of it has come, and starts it
 // with Qt's loader; and it does for the program what Qt for WebAssembly does not: it zooms a phone's
 // page to the windows shown, sounds the beep, tells screen readers the result of each game, and
-// says when the program has ended, with a way to start it again. Once the program has started, it
-// has the site kept on the device (sw.js), and says when it is playing from what was kept, with
-// no connection.
+// says when the program has ended, with a way to start it again. Once the program has drawn its
+// window, it has the site kept on the device (sw.js), and says when it is playing from what was
+// kept, with no connection.
 window.TandroPage = (() => {
     const element = (id) => document.getElementById(id);
     // Room left round the windows on a phone's or tablet's screen, in CSS pixels.
@@ -14,6 +14,7 @@ window.TandroPage = (() => {
     let tones = 0;
     let windows = null; // the size of the largest window shown, as the program says
     let loading = false;
+    let keeping = false; // the site is being kept, or has been
     let updated = false; // another build of the site has been kept since the page was opened
 
     // Browsers keep a page silent until the user has done something on it that counts as meant
@@ -64,6 +65,8 @@ window.TandroPage = (() => {
     function fit(width, height) {
         windows = width > 0 && height > 0 ? { width, height } : null;
         zoom();
+        if (windows)
+            keep();
     }
 
     function zoom() {
@@ -170,11 +173,16 @@ window.TandroPage = (() => {
     }
 
     // Has the site kept on the device, so that later visits start from what was kept, with or
-    // without a connection (sw.js): once the program has started, so that keeping it does not
-    // slow its first download. Where there is nothing to keep it in (a page opened from a file),
+    // without a connection (sw.js): once the program's first window has been drawn, so that
+    // keeping it (fetching the site's files again, checking and storing them) slows neither the
+    // download nor the start. Where there is nothing to keep it in (a page opened from a file),
     // the page is simply not kept.
     function keep() {
-        navigator.serviceWorker?.register("sw.js").catch(() => {});
+        if (keeping)
+            return;
+        keeping = true;
+        // The program is drawing its window now: the worker starts once it has.
+        setTimeout(() => navigator.serviceWorker?.register("sw.js").catch(() => {}));
     }
 
     // A page that came from what was kept asks the host for its page, as the browser asks for
@@ -215,7 +223,6 @@ window.TandroPage = (() => {
                     containerElements: [element("screen")],
                     onLoaded: () => {
                         show("screen");
-                        keep();
                     },
                     onExit: (exit) => {
                         if (exit.crashed)
