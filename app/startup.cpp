@@ -22,25 +22,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("StartUp", text);
 }
 
-// The options that Qt's start-up takes out of the command line on Linux (QCoreApplication,
-// QGuiApplication with its X11 aliases, and QApplication), and whether each takes a value.
-struct QtOption
-{
-    const char *name;
-    bool takesValue;
-};
-
-constexpr QtOption QtOptions[] = {
-    { "qmljsdebugger", true }, { "platform", true },     { "platformpluginpath", true },
-    { "platformtheme", true }, { "plugin", true },       { "qwindowgeometry", true },
-    { "qwindowicon", true },   { "qwindowtitle", true }, { "reverse", false },
-    { "session", true },       { "testability", false }, { "display", true },
-    { "name", true },          { "nograb", false },      { "dograb", false },
-    { "visual", true },        { "geometry", true },     { "icon", true },
-    { "title", true },         { "style", true },        { "stylesheet", true },
-    { "widgetcount", false },  { "qdebug", false },      { "qdevel", false },
-};
-
 QString programName(char *argv[])
 {
     return QFileInfo(QFile::decodeName(argv[0])).fileName();
@@ -103,6 +84,31 @@ namespace StartUp {
 
 std::optional<int> answerCommandLine(int argc, char *argv[])
 {
+#ifdef Q_OS_WASM
+    // A web page starts the program with no command line, and has no terminal to answer on.
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return std::nullopt;
+#else
+    // The options that Qt's start-up takes out of the command line on Linux (QCoreApplication,
+    // QGuiApplication with its X11 aliases, and QApplication), and whether each takes a value.
+    struct QtOption
+    {
+        const char *name;
+        bool takesValue;
+    };
+
+    static constexpr QtOption QtOptions[] = {
+        { "qmljsdebugger", true }, { "platform", true },     { "platformpluginpath", true },
+        { "platformtheme", true }, { "plugin", true },       { "qwindowgeometry", true },
+        { "qwindowicon", true },   { "qwindowtitle", true }, { "reverse", false },
+        { "session", true },       { "testability", false }, { "display", true },
+        { "name", true },          { "nograb", false },      { "dograb", false },
+        { "visual", true },        { "geometry", true },     { "icon", true },
+        { "title", true },         { "style", true },        { "stylesheet", true },
+        { "widgetcount", false },  { "qdebug", false },      { "qdevel", false },
+    };
+
     QCommandLineParser parser;
     // Qt's options are words after one dash: -platform, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -157,6 +163,7 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         return 0;
     }
     return std::nullopt;
+#endif
 }
 
 std::unique_ptr<QApplication> makeApplication(int &argc, char *argv[])

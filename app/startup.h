@@ -13,6 +13,7 @@ namespace StartUp {
 // takes, before any window system is reached, so that all of it works without a display. Qt's own
 // options (-platform, -style, -reverse, ...) are let through for Qt. Returns the exit status when
 // the program ends here: 0 after help or the version, 2 for a usage error, said on one line.
+// A web page starts the program with no command line: there, nothing is answered.
 std::optional<int> answerCommandLine(int argc, char *argv[]);
 
 // Makes the application, which connects to the desktop's window system and takes Qt's options out
