@@ -42,6 +42,10 @@ class Loading(PageTest):
         self.assertRegex(said[len(said) // 2],
                          r"Downloading Tandro: \d+\.\d MB of %.1f MB" % (wasm / 1e6))
         self.assertTrue(windows(self.page), "the window shows when it is done")
+        # Asked for by the page itself, before its scripts come, and taken by them from there.
+        self.assertEqual(self.page.evaluate(
+            "performance.getEntriesByType('resource').filter((e) => e.name.endsWith("
+            "'/tandro.wasm')).map((e) => e.initiatorType)"), ["link"], "the program comes once")
 
     def test_a_download_cut_off_is_said_and_tried_again(self):
         CutOff.cut = 1
