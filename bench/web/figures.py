@@ -105,10 +105,14 @@ def second_visit_offline(folder):
 
 
 def sizes(folder, names):
-    """Each file's size as it is, with brotli and with gzip (as it is where it has no copy)."""
+    """Each file's size as it is, with brotli and with gzip (as it is where it has no copy). A
+    name that the folder has no file of, as the favicon.ico that a browser asks for of a page that
+    names no icon, is left out."""
     table = {}
     for name in sorted(names):
         path = os.path.join(folder, name)
+        if not os.path.isfile(path):
+            continue
         table[name] = [os.path.getsize(path)] + [
             os.path.getsize(path + suffix) if os.path.exists(path + suffix)
             else os.path.getsize(path) for suffix in (".br", ".gz")]
@@ -126,20 +130,20 @@ def print_sizes(title, table):
 
 
 def main(site, floor):
-    fetched = set()
+    fetched, fetched_by_floor = set(), set()
     # The two pages in turns, so that what a machine does meanwhile falls on both alike.
     game, empty = [], []
     for _ in range(LOADS):
         game.append(visit(site, fetched=fetched))
-        empty.append(visit(floor))
+        empty.append(visit(floor, fetched=fetched_by_floor))
     phone = visit(site, browser.ANDROID_PHONE, SLOW_LINE)
     phone_floor = visit(floor, browser.ANDROID_PHONE, SLOW_LINE)
     offline = second_visit_offline(site)
 
     ours = print_sizes("What a browser fetches to start Tandro, as a host that keeps the site's "
                        "compressed files sends it", sizes(site, fetched))
-    empties = print_sizes("The same for the empty window (the floor)", sizes(floor, [
-        name for name in os.listdir(floor) if not name.endswith((".br", ".gz", ".svg"))]))
+    empties = print_sizes("The same for the empty window (the floor)",
+                          sizes(floor, fetched_by_floor))
     print("  Tandro is %.2f MB above the floor with brotli, %.2f MB with gzip"
           % ((ours[1] - empties[1]) / 1e6, (ours[2] - empties[2]) / 1e6))
     print("From opening the page to the window shown and drawn, on a computer, the middle of %d "
