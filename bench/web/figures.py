@@ -21,13 +21,11 @@ import sys
 import time
 
 import browser
-from tandro_page import front
+from tandro_page import QT, front
 
 SLOW_LINE = (180_000, 560)  # bytes a second, milliseconds of latency
 LOADS = 9
-SHOWN = ("[...(document.querySelector('#screen')?.firstElementChild?.shadowRoot"
-         " || document.createDocumentFragment()).querySelectorAll('.qt-window')]"
-         ".some((w) => w.offsetParent)")
+SHOWN = "[...%s.querySelectorAll('.qt-window')].some((w) => w.offsetParent)" % QT
 # Notes when the page first shows a window, drawn: in each animation frame it looks for one, and
 # once there is one, the time when that frame's work is done, Qt's drawing of the window included.
 # (A look from outside the page would come before Qt's drawing or after it, as the browser orders

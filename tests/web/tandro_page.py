@@ -31,7 +31,7 @@ WORDS = ["Hates", "Friend", "Love", "Admire", "Marriage", "Enemy"]  # the word l
 
 # The windows that Qt shows in the page, each an element of its own: their titles, frames and
 # contents (below the title bar, menu bar included), in CSS pixels of the page, top first.
-QT = ("(document.querySelector('#screen').firstElementChild?.shadowRoot"
+QT = ("(document.querySelector('#screen')?.firstElementChild?.shadowRoot"
       " || document.createDocumentFragment())")
 WINDOWS = """[...%s.querySelectorAll('.qt-window')].filter((w) => w.offsetParent).map((w) => {
     const frame = w.getBoundingClientRect();
