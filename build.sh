@@ -18,9 +18,8 @@
 #   ./build.sh serve    build for web browsers and serve the site on http://127.0.0.1:8000/
 #
 # On Debian 12, run and package build the game against its Qt 6.4; the rest need Debian 13.
-set -euo pipefail
 cd "$(dirname "$0")"
-. tools/install-missing.sh
+. tools/common.sh
 
 debian=$(. /etc/os-release && echo "${VERSION_ID:-99}")
 
@@ -72,26 +71,18 @@ needs_debian_13() {
     fi
 }
 
-# prepare_qt TARGET: makes the Qt for TARGET (windows, web) ready where tools/qt/location.cmake
-# says, and the presets look for it. No such Qt is in Debian's archive: the first time, the recipe
-# builds it from Debian's own Qt source (the README says how long that takes).
-prepare_qt() {
-    local folder
-    folder=$(cmake -DQT_FOR="$1" -P tools/qt/location.cmake 2>&1)
-    [ -f "$folder/.built-here" ] && return
-    echo "No Qt for $1 is in $folder yet: building one now from Debian's own Qt source" \
-        "(tools/qt/build-qt.sh $1); later builds find it there."
-    tools/qt/build-qt.sh "$1"
-}
-
+# prepare_windows, prepare_web [PACKAGE...]: installs what building for Windows or the web needs,
+# and PACKAGE..., and makes the Qt for it ready where the presets look for it. No such Qt is in
+# Debian's archive: the recipe builds it from Debian's own Qt source the first time, and again
+# whenever what makes it has changed, and says so (the README says how long that takes).
 prepare_windows() {
     install_missing "${windows_packages[@]}" "$@"
-    prepare_qt windows
+    tools/qt/build-qt.sh windows
 }
 
 prepare_web() {
     install_missing "${web_packages[@]}" "$@"
-    prepare_qt web
+    tools/qt/build-qt.sh web
 }
 
 # part NAME WORKFLOW: the part of the suite that WORKFLOW builds and runs, and how long it took.

@@ -2,14 +2,22 @@
 # Builds the Qt that Tandro for Windows or for web browsers is built against, from Debian's own Qt
 # source, where location.cmake says it is kept:
 #
-#     tools/qt/build-qt.sh windows|web
+#     tools/qt/build-qt.sh windows|web            builds it, unless the one kept is current
+#     tools/qt/build-qt.sh --check windows|web    goes as far as Qt's configure, and builds nothing
+#     tools/qt/build-qt.sh --stamp windows|web    says what makes it (recipe.sh, qt_stamp)
 #
 # Source: Debian 13's qt6-base, the Qt of the Linux build there, with Debian's patches (and, for
 # the web, Tandro's own in patches/web/, each saying what it mends). Its version is said once, in
 # qt6-base.version. Debian's archive keeps only the newest version of a package in a release: once
 # it has replaced that one (a point release or a security fix), the newest source of the same Qt
-# is built instead, and this says so. The folder that the Qt is built into is named by the Debian
-# source it was built from; location.cmake's folder for the version named leads to it.
+# is built instead, and this says so; the Qt's file debian-source says which was built. apt finds
+# the source through lists of the recipe's own, made from the machine's apt lines for its release,
+# and leaves the machine's own settings as they are.
+#
+# The Qt kept is stamped with what made it (qt_stamp): the source named, the recipe and its
+# patches, and the versions of Debian's compilers and tools that built it. A change to any of them
+# builds it again, and says what changed; a Qt not stamped by this recipe (one finished by hand, or
+# whose build stopped) is never taken for its work. The toolchain files check the stamp too.
 #
 # Compilers: Debian 13's MinGW-w64 GCC for x86_64 with POSIX threads, or its emscripten (Qt 6.8
 # names emscripten 3.1.56, and only warns of Debian's 3.1.69). The host tools (moc, rcc, uic) are
@@ -22,32 +30,60 @@
 # DejaVu Sans face that the platform no longer builds in (lib/fonts/).
 # Projects configure with -DCMAKE_TOOLCHAIN_FILE=tools/qt/windows.cmake or web.cmake, as the
 # presets do. The folder may be moved. JOBS sets how many compilers run at once.
-set -euo pipefail
+here=$(dirname "$(realpath "$0")")
+. "$here/../common.sh"
+. "$here/recipe.sh"
+mode=build
+case ${1:-} in
+--check | --stamp)
+    mode=${1#--}
+    shift
+    ;;
+esac
 target=${1:-}
 case $target in
-windows)
-    suffix=mingw64 mkspec=win32-g++
-    compilers=(gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix)
-    ;;
-web) suffix=wasm mkspec=wasm-emscripten compilers=(emscripten) ;;
+windows) suffix=mingw64 mkspec=win32-g++ ;;
+web) suffix=wasm mkspec=wasm-emscripten ;;
 *)
-    echo "usage: $0 windows|web" >&2
+    echo "usage: $0 [--check|--stamp] windows|web" >&2
     exit 2
     ;;
 esac
-here=$(dirname "$(realpath "$0")")
-. "$here/../install-missing.sh"
+if [ "$mode" = stamp ]; then
+    qt_stamp "$target" "$here"
+    exit
+fi
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 start=$(date +%s)
 
-install_missing "${compilers[@]}" cmake ninja-build perl qt6-base-dev qt6-base-dev-tools dpkg-dev \
-    patch xmlstarlet gzip
+# shellcheck disable=SC2046 # the toolchain's packages are words
+install_missing $(qt_toolchain "$target") cmake ninja-build perl qt6-base-dev dpkg-dev patch \
+    xmlstarlet gzip
 
-# The Qt to build: the named version's folder, or the folder of the source that stands in for it.
+# The Qt to build, and whether the one kept is current.
 named=$(<"$here/qt6-base.version")
 qt_version=${named%%+*}
-named_prefix=$(cmake -DQT_FOR="$target" -P "$here/location.cmake" 2>&1)
+prefix=$(cmake -DQT_FOR="$target" -P "$here/location.cmake" 2>&1)
+stamp=$(qt_stamp "$target" "$here")
+if [ "$mode" = build ]; then
+    if [ -f "$prefix/.built-here" ] && [ "$(<"$prefix/.built-here")" = "$stamp" ]; then
+        exit 0
+    elif [ -f "$prefix/.built-here" ] && [ "$(sed -n 1p "$prefix/.built-here")" = \
+        "$(sed -n 1p <<<"$stamp")" ]; then
+        # The things whose lines differ, by their first words.
+        changed=$({ diff <(echo "$stamp") "$prefix/.built-here" || true; } \
+            | sed -n 's/^[<>] \([^ ]*\) .*/\1/p' | sort -u | paste -sd, | sed 's/,/, /g')
+        echo "The Qt for $target in $prefix was made from something that has changed since" \
+            "($changed): building it again (tools/qt/build-qt.sh $target)."
+    elif [ -e "$prefix" ]; then
+        echo "The Qt for $target in $prefix is not stamped by this recipe (an earlier recipe's, or" \
+            "one finished by hand or not at all): building it again (tools/qt/build-qt.sh $target)."
+    else
+        echo "No Qt for $target is in $prefix yet: building one now from Debian's own Qt source" \
+            "(tools/qt/build-qt.sh $target); later builds find it there."
+    fi
+fi
 
 host=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
 if [ "${host%%+*}" != "$qt_version" ]; then
@@ -55,66 +91,74 @@ if [ "${host%%+*}" != "$qt_version" ]; then
     exit 1
 fi
 
-# Where apt finds Debian's source packages: from deb-src lines. A machine set up with binary
-# packages only has none; then lines for its own release are added, from the same mirror as its deb
-# lines.
-if ! grep -rqsE '^[[:space:]]*(deb-src[[:space:]]|Types:.*deb-src)' \
-    /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    release=$(. /etc/os-release && echo "$VERSION_CODENAME")
-    mirror=$(sed -n 's/^URIs:[[:space:]]*//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null \
-        | head -1)
-    [ -n "$mirror" ] || mirror=$(awk -v release="$release" \
-        '$1 == "deb" && $3 == release { print $2; exit }' /etc/apt/sources.list 2>/dev/null)
-    mirror=${mirror:-http://deb.debian.org/debian}
-    echo "apt has no source packages to offer (no deb-src lines): adding $release's, from" \
-        "$mirror, to /etc/apt/sources.list.d/$release-source.list"
-    echo "deb-src $mirror $release main" \
-        | "${as_root[@]}" tee "/etc/apt/sources.list.d/$release-source.list" >/dev/null
-fi
-"${as_root[@]}" apt-get update -qq
-version=
-for offered in $(apt-cache showsrc qt6-base | sed -n 's/^Version: //p'); do
-    if [ "$offered" = "$named" ]; then
-        version=$named
-        break
-    fi
-    if [[ $offered == "$qt_version+"* ]] \
-        && { [ -z "$version" ] || dpkg --compare-versions "$offered" gt "$version"; }; then
-        version=$offered
-    fi
-done
-if [ -z "$version" ]; then
-    echo "Debian's archive has no source of qt6-base $qt_version." >&2
+# Debian's source packages, found through apt lines of the recipe's own: for each line of the
+# machine's for Debian's archive of its release, the same for the sources. apt reads them, and
+# keeps what it fetches, in a folder of the recipe's, which goes when it ends.
+release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+apt_tree=$(mktemp -d)
+trap 'rm -rf "$apt_tree"' EXIT
+mkdir -p "$apt_tree/sources.list.d" "$apt_tree/lists/partial" "$apt_tree/source"
+: >"$apt_tree/sources.list"
+qt_source_lists /etc/apt "$release" >"$apt_tree/sources.list.d/debian.sources"
+if [ ! -s "$apt_tree/sources.list.d/debian.sources" ]; then
+    echo "This machine's apt lines (/etc/apt/sources.list, /etc/apt/sources.list.d/) name no" \
+        "mirror of Debian's archive for ${release:-its release} with its main component, from" \
+        "which Debian's Qt source would come: add one, and run this again." >&2
     exit 1
 fi
-prefix=${named_prefix%/*}/qt$version-$suffix
+apt=(-o Dir::Etc::SourceList="$apt_tree/sources.list"
+    -o Dir::Etc::SourceParts="$apt_tree/sources.list.d" -o Dir::State::Lists="$apt_tree/lists"
+    -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=)
+if [ "$(id -u)" -eq 0 ]; then
+    # As root, apt fetches as its own user, _apt, who must reach the folders it fetches into.
+    chmod 755 "$apt_tree"
+    chown _apt "$apt_tree/lists/partial" "$apt_tree/source"
+fi
+echo "Looking for Debian's qt6-base source in $(sed -n 's/^URIs: //p' \
+    "$apt_tree/sources.list.d/debian.sources" | sort -u | paste -sd' ') ($release)"
+apt-get "${apt[@]}" -qq update
+offered=$(apt-cache "${apt[@]}" showsrc qt6-base | sed -n 's/^Version: //p')
+# shellcheck disable=SC2086 # the versions offered are words
+version=$(qt_version_to_build "$named" $offered)
+if [ -z "$version" ]; then
+    echo "Debian's archive has no source of qt6-base $qt_version (it offers:" \
+        "${offered//$'\n'/, })." >&2
+    exit 1
+fi
 if [ "$version" != "$named" ]; then
     echo "Debian's archive no longer has qt6-base $named (qt6-base.version): building $version," \
         "its newest source of Qt $qt_version, instead."
-    rm -rf "$named_prefix"
-    mkdir -p "${named_prefix%/*}"
-    ln -s "${prefix##*/}" "$named_prefix"
-    [ -f "$prefix/.built-here" ] && exit 0
 fi
 
-# The source, with Debian's patches and then the target's own.
-work=$prefix.building
+# The source, with Debian's patches and then the target's own; the work is kept where the Qt is
+# until it is done, or, for a check, somewhere of its own.
+if [ "$mode" = check ]; then
+    work=$(mktemp -d)
+    trap 'rm -rf "$apt_tree" "$work"' EXIT
+else
+    work=$prefix.building
+fi
 source=$work/qt6-base-${version%-*}
-if [ ! -f "$source/.complete" ]; then
+if [ ! -f "$source/.complete" ] || [ "$(<"$source/.complete")" != "$stamp"$'\n'"$version" ]; then
     rm -rf "$work"
     mkdir -p "$work"
-    (cd "$work" && apt-get source -qq "qt6-base=$version")
+    (cd "$apt_tree/source" && apt-get "${apt[@]}" -qq source --download-only "qt6-base=$version")
+    # apt has checked the files against the archive's signed index; dpkg-source warns that it
+    # cannot check the maintainer's signature itself, without Debian's keyring of its developers.
+    dpkg-source --extract "$apt_tree/source/qt6-base_${version#*:}.dsc" "$source" >/dev/null
     for patch in "$here/patches/$target"/*.patch; do
         [ -f "$patch" ] || continue
         echo "Applying $(basename "$patch")"
         patch --directory="$source" --strip=1 --quiet <"$patch"
     done
-    touch "$source/.complete"
+    printf '%s\n%s\n' "$stamp" "$version" >"$source/.complete"
 fi
 
+# The Qt is installed into the work folder first, and takes the kept one's place once it is whole.
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
-rm -rf "$prefix"
-mkdir -p "$prefix/lib/cmake/Qt6"
+staging=$work/qt
+rm -rf "$staging"
+mkdir -p "$staging/lib/cmake/Qt6"
 options=(
     # The host's Qt gives moc, rcc and uic; Debian keeps its CMake files in the multiarch folder.
     -DQT_HOST_PATH=/usr "-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$multiarch/cmake"
@@ -148,9 +192,9 @@ options=(
 )
 case $target in
 windows)
-    # The cross toolchain, kept in the prefix, where Qt's own toolchain file loads it from.
+    # The cross toolchain, kept with the Qt, where Qt's own toolchain file loads it from.
     triple=x86_64-w64-mingw32
-    toolchain=$prefix/lib/cmake/Qt6/mingw-w64-x86_64.toolchain.cmake
+    toolchain=$staging/lib/cmake/Qt6/mingw-w64-x86_64.toolchain.cmake
     cat >"$toolchain" <<TOOLCHAIN
 # Debian's MinGW-w64 for 64-bit Windows, with POSIX threads, which Qt 6 needs.
 set(CMAKE_SYSTEM_NAME Windows)
@@ -187,11 +231,11 @@ web)
     # they read. Debian's Emscripten.cmake finds the compiler only when told where it is, and
     # emscripten's optimiser needs Debian's acorn module, which a Node.js from elsewhere does not
     # look for.
-    mkdir -p "$prefix/emsdk/upstream/emscripten"
-    echo "EMSCRIPTEN_ROOT = '/upstream/emscripten'" >"$prefix/emsdk/.emscripten"
+    mkdir -p "$staging/emsdk/upstream/emscripten"
+    echo "EMSCRIPTEN_ROOT = '/upstream/emscripten'" >"$staging/emsdk/.emscripten"
     ln -s /usr/bin/emcc /usr/bin/em++ /usr/share/emscripten/cmake \
-        "$prefix/emsdk/upstream/emscripten/"
-    export EMSDK=$prefix/emsdk EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs
+        "$staging/emsdk/upstream/emscripten/"
+    export EMSDK=$staging/emsdk EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs
     options+=(
         -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
         # One thread: a page then needs no cross-origin isolation to be served.
@@ -235,28 +279,37 @@ esac
 rm -rf "$work/build"
 SOURCE_DATE_EPOCH=$(dpkg-parsechangelog --file "$source/debian/changelog" --show-field Timestamp) \
     cmake -G Ninja -S "$source" -B "$work/build" "${options[@]}"
+if [ "$mode" = check ]; then
+    echo "Qt $version for $target is configured, in $(($(date +%s) - start)) s: the recipe works" \
+        "on this machine as far as building it."
+    exit 0
+fi
 echo "Building Qt $version for $target (ninja's [done/all] counts its steps):"
 nice ninja -C "$work/build" ${JOBS:+-j"$JOBS"}
-cmake --install "$work/build" --prefix "$prefix" "${install_options[@]}" >/dev/null
+cmake --install "$work/build" --prefix "$staging" "${install_options[@]}" >/dev/null
 
 # Qt's toolchain file names the cross toolchain by its path: by its place beside it, so that the
 # prefix may move. Debian's Qt leaves its plugins out of what a program links unless asked (a
 # patch of Debian's, enable_skip_plugins.patch, for its shared Qt, whose plugins come in packages
 # of their own); a static Qt must link its platform plugin into each program.
-sed -i "s|\"$prefix/lib/cmake/Qt6/|\"\${CMAKE_CURRENT_LIST_DIR}/|" \
-    "$prefix/lib/cmake/Qt6/qt.toolchain.cmake"
+sed -i "s|\"$staging/lib/cmake/Qt6/|\"\${CMAKE_CURRENT_LIST_DIR}/|" \
+    "$staging/lib/cmake/Qt6/qt.toolchain.cmake"
 printf '%s\n' "" "# Tandro's Qt recipe: a static Qt links its plugins into each program." \
-    "set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF)" >>"$prefix/lib/cmake/Qt6/qt.toolchain.cmake"
+    "set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF)" >>"$staging/lib/cmake/Qt6/qt.toolchain.cmake"
 if [ "$target" = web ]; then
     # The face that the platform draws in where a program sets none, which it no longer builds in
     # (patches/web/no-built-in-fonts.patch): kept here, for programs to take what they show of it.
-    install -D -m 644 -t "$prefix/lib/fonts" "$source/src/3rdparty/wasm/DejaVuSans.ttf" \
+    install -D -m 644 -t "$staging/lib/fonts" "$source/src/3rdparty/wasm/DejaVuSans.ttf" \
         "$source/src/3rdparty/wasm/DEJAVU-LICENSE"
 fi
-if grep -rqF "$work" "$prefix/lib/cmake"; then
-    echo "Qt's CMake files refer to the folder it was built in." >&2
+if grep -rqF "$work" "$staging/lib/cmake"; then
+    echo "Qt's CMake files refer to the folder it was built in ($work)." >&2
     exit 1
 fi
+echo "$version" >"$staging/debian-source"
+rm -rf "$prefix"
+mv "$staging" "$prefix"
 rm -rf "$work"
-echo "Built from Debian's qt6-base $version by tools/qt/build-qt.sh $target" >"$prefix/.built-here"
+# Last, the stamp: a Qt whose build stopped before here has none.
+echo "$stamp" >"$prefix/.built-here"
 echo "Qt $version for $target is in $prefix, built in $((($(date +%s) - start) / 60)) minutes."

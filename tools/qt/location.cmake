@@ -1,8 +1,8 @@
 # Where the Qt for Windows or for the web that tools/qt/build-qt.sh builds is kept: in the user's
 # cache (XDG_CACHE_HOME, or ~/.cache), in a folder named by the version of Debian's qt6-base
-# source in qt6-base.version, the one place that version is said. Should Debian's archive have
-# replaced that source when the Qt was built, the folder is a link to the one named by the source
-# built instead. Included by the toolchain files beside it; build.sh and the recipe ask it too:
+# source in qt6-base.version, the one place that version is said. The Qt's stamp (.built-here) says
+# what made it; its file debian-source, which source was built. Included by the toolchain files
+# beside it; the recipe asks it too:
 #     cmake -DQT_FOR=windows|web -P tools/qt/location.cmake    says the folder (on stderr)
 file(STRINGS "${CMAKE_CURRENT_LIST_DIR}/qt6-base.version" tandro_qt_debian_version LIMIT_COUNT 1)
 if(DEFINED ENV{XDG_CACHE_HOME} AND NOT "$ENV{XDG_CACHE_HOME}" STREQUAL "")
