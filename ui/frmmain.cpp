@@ -19,6 +19,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcutEvent>
+#include <QTimer>
 
 #include <functional>
 
@@ -78,13 +80,6 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     // The window is as large as its menu bar and client area, and no larger or smaller.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    // The strikes follow a precise timer: a coarse one may end a pause early. It costs no processor
-    // time, and the event loop keeps the window painted meanwhile.
-    m_pause.setInterval(StrikePause);
-    m_pause.setSingleShot(true);
-    m_pause.setTimerType(Qt::PreciseTimer);
-    connect(&m_pause, &QTimer::timeout, this, &frmMain::playNext);
-
     // A command that comes while a game is under way waits for its end with the user's input.
     m_heldInput = new HeldInput(this);
     const auto command = [this](void (frmMain::*command)()) {
@@ -95,6 +90,8 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     connect(cmdClearPartner, &QPushButton::clicked, this, command(&frmMain::clearPartner));
     connect(mnuAbout, &QAction::triggered, this, command(&frmMain::about));
     connect(cmdExit, &QPushButton::clicked, this, command(&frmMain::exitApplication));
+    for (QPushButton *button : { cmdGo, cmdClear, cmdClearPartner, cmdExit })
+        button->installEventFilter(this);
     // Go is the window's default button, but a main window passes Enter on to nobody: the name
     // boxes press it themselves.
     setDefaultButton(cmdGo);
@@ -112,12 +109,23 @@ frmMain::~frmMain()
 
 void frmMain::setStrikePause(std::chrono::milliseconds pause)
 {
-    m_pause.setInterval(pause);
+    m_strikePause = pause;
 }
 
 bool frmMain::isBusy() const
 {
     return m_heldInput->isHolding() || (m_about && m_about->isVisible());
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // Qt's button shows itself pressed for a tenth of a second before its click; keys typed
+    // meanwhile would reach the name boxes before the command they came after.
+    if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent *>(event)->isAmbiguous()) {
+        static_cast<QPushButton *>(watched)->click();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::createControls()
@@ -287,8 +295,8 @@ void frmMain::playNext()
             refresh();
             break;
         case Tandro::Step::Pause:
-            pause();
-            return; // its timer plays on
+            pause(waitBegins());
+            return; // its end plays on
         case Tandro::Step::Beep:
             beep();
             break;
@@ -301,6 +309,20 @@ void frmMain::playNext()
         }
     }
     m_heldInput->release();
+}
+
+frmMain::Wait frmMain::waitBegins()
+{
+    m_waiting = ++m_waitsBegun;
+    return m_waiting;
+}
+
+void frmMain::waitEnded(Wait wait)
+{
+    if (wait == 0 || wait != m_waiting)
+        return;
+    m_waiting = 0;
+    playNext();
 }
 
 void frmMain::Clear_Crosses()
@@ -322,7 +344,7 @@ void frmMain::closeEvent(QCloseEvent *event)
     // Nothing is asked and nothing is saved. A game under way stops at once; the input and the
     // commands that were waiting for it go with the window.
     m_steps.clear();
-    m_pause.stop();
+    m_waiting = 0;
     m_heldInput->drop();
     QMainWindow::closeEvent(event);
 }
@@ -333,9 +355,9 @@ void frmMain::showMessage(Tandro::Message message)
                                 Tandro::messagePrompt(message), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
-    connect(box, &QDialog::finished, this, [this] {
+    connect(box, &QDialog::finished, this, [this, wait = waitBegins()] {
         activateWindow(); // as after About
-        playNext();
+        waitEnded(wait);
     });
     box->show();
 }
@@ -357,9 +379,11 @@ void frmMain::refresh()
     centralWidget()->repaint(m_board);
 }
 
-void frmMain::pause()
+void frmMain::pause(Wait wait)
 {
-    m_pause.start();
+    // A precise timer: a coarse one may end a pause early. The event loop keeps the window painted
+    // meanwhile.
+    QTimer::singleShot(m_strikePause, Qt::PreciseTimer, this, [this, wait] { waitEnded(wait); });
 }
 
 void frmMain::beep()

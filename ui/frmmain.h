@@ -4,7 +4,6 @@
 #include "game.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
 #include <array>
 #include <chrono>
@@ -45,13 +44,24 @@ public:
     bool isBusy() const;
 
 protected:
+    // Each wait of a game (a pause, a message's OK) has a number of its own, by which its end is
+    // known.
+    using Wait = quint64;
+
+    // A button's access key presses it at once, not a moment later as Qt's access keys do, so
+    // that what the user does after asking for a command waits for it like the rest.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     // Ends a game under way at its current step. A close from the title bar is user input, which
     // waits for the game to end like any other; a close from within, as by Exit or when the
     // session ends, does not wait.
     void closeEvent(QCloseEvent *event) override;
 
-    // Waits StrikePause, then plays on. Tests override it to watch a game at its pauses.
-    virtual void pause();
+    // Waits StrikePause, then ends the pause wait (waitEnded). Tests override it to watch a game at
+    // its pauses.
+    virtual void pause(Wait wait);
+    // Plays on after wait. A wait ends once: an end that comes again, or after the game has moved
+    // on or the window has closed, plays nothing.
+    void waitEnded(Wait wait);
     // Sounds the default beep once. Tests override it to count the beeps.
     virtual void beep();
 
@@ -67,6 +77,8 @@ private:
     void play(const QList<Tandro::Step> &steps);
     // Plays the steps left, up to the next one that waits.
     void playNext();
+    // Numbers the wait that begins now, the one whose end plays on.
+    Wait waitBegins();
 
     // The game's operations on this window; the rules themselves are the engine's.
     void Clear_Crosses();
@@ -118,7 +130,9 @@ private:
     Announcer *m_announcer = nullptr; // tells a screen reader's user how a game ended
 
     QList<Tandro::Step> m_steps; // what the game under way has still to show, in order
-    QTimer m_pause; // the pause after a strike
+    std::chrono::milliseconds m_strikePause = StrikePause;
+    Wait m_waitsBegun = 0;
+    Wait m_waiting = 0; // the wait under way, or 0
     HeldInput *m_heldInput = nullptr; // the user's input, and commands, while a game is under way
     frmAbout *m_about = nullptr; // made when first opened, then kept
 };

@@ -20,6 +20,10 @@ using namespace std::chrono_literals;
 enum class Input { Letter, AccessKey, Click, DoubleClick, InputMethodText };
 Q_DECLARE_METATYPE(Input)
 
+// How a user asks for a command.
+enum class Asking { Enter, AccessKey, Click };
+Q_DECLARE_METATYPE(Asking)
+
 class tst_frmMain : public QObject
 {
     Q_OBJECT
@@ -43,6 +47,10 @@ private slots:
     void veryLongPastedNamePlays();
     void inputDuringAGameWaitsForItsEnd_data();
     void inputDuringAGameWaitsForItsEnd();
+    void keysAfterACommandWaitForIt_data();
+    void keysAfterACommandWaitForIt();
+    void aWaitEndsOnce_data();
+    void aWaitEndsOnce();
     void commandsDuringAGameRunAfterIt();
     void closingFromTheTitleBarDuringAGame();
     void closingFromWithinDuringAGame();
@@ -331,9 +339,127 @@ void tst_frmMain::inputDuringAGameWaitsForItsEnd()
     QTRY_COMPARE(seen(), after); // and nothing was lost
 }
 
+void tst_frmMain::keysAfterACommandWaitForIt_data()
+{
+    QTest::addColumn<Asking>("asking");
+    QTest::addColumn<Qt::Key>("key"); // Enter's, or the access key's letter
+    QTest::addColumn<QString>("button"); // what a click lands on
+    QTest::addColumn<QString>("after"); // the two names and the crosses shown
+
+    // The game of 'Ram' and 'Sita' leaves "Hates"; that of 'Ram' and 'Sitazz', "Marriage".
+    const QString played = QStringLiteral("Ram|Sitazz|2 3 4 5 6");
+    QTest::newRow("Enter") << Asking::Enter << Qt::Key_Return << "" << played;
+    QTest::newRow("Alt+G") << Asking::AccessKey << Qt::Key_G << "" << played;
+    // The click gives Go the focus: the keys go to it.
+    QTest::newRow("a click on Go") << Asking::Click << Qt::Key_unknown << "cmdGo"
+                                   << "Ram|Sita|2 3 4 5 6";
+    QTest::newRow("Alt+A, Clear All") << Asking::AccessKey << Qt::Key_A << "" << "zz||";
+    QTest::newRow("Alt+C, Clear Partner") << Asking::AccessKey << Qt::Key_C << "" << "Ram|zz|";
+    QTest::newRow("a click on Clear Partner")
+            << Asking::Click << Qt::Key_unknown << "cmdClearPartner" << "Ram|zz|";
+}
+
+void tst_frmMain::keysAfterACommandWaitForIt()
+{
+    QFETCH(Asking, asking);
+    QFETCH(Qt::Key, key);
+    QFETCH(QString, button);
+    QFETCH(QString, after);
+
+    // The command and then two letters, all at once through the window system's queue, as
+    // a quick typist's reach the window.
+    m_window->typeNames("Ram", "Sita");
+    QWindow *window = m_window->windowHandle();
+    using Delivery = QWindowSystemInterface::AsynchronousDelivery;
+    if (asking == Asking::Click) {
+        QWidget *target = this->button(qPrintable(button));
+        const QPointF centre = target->mapTo(m_window.get(), target->rect().center());
+        for (const QEvent::Type type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease })
+            QWindowSystemInterface::handleMouseEvent<Delivery>(
+                    window, centre, window->mapToGlobal(centre),
+                    type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                    Qt::LeftButton, type);
+    } else {
+        const Qt::KeyboardModifiers modifiers =
+                asking == Asking::AccessKey ? Qt::AltModifier : Qt::NoModifier;
+        const QString text = asking == Asking::Enter ? QStringLiteral("\r") : QString();
+        for (const QEvent::Type type : { QEvent::KeyPress, QEvent::KeyRelease })
+            QWindowSystemInterface::handleKeyEvent<Delivery>(window, type, key, modifiers, text);
+    }
+    for (int letter = 0; letter < 2; ++letter) {
+        for (const QEvent::Type type : { QEvent::KeyPress, QEvent::KeyRelease })
+            QWindowSystemInterface::handleKeyEvent<Delivery>(window, type, Qt::Key_Z,
+                                                             Qt::NoModifier, "z");
+    }
+
+    const auto seen = [this] {
+        QStringList crosses;
+        for (const int slot : m_window->visibleCrosses())
+            crosses.append(QString::number(slot));
+        return QStringLiteral("%1|%2|%3")
+                .arg(lineEdit("txtYourName")->text(), lineEdit("txtYourPartner")->text(),
+                     crosses.join(u' '));
+    };
+    QTRY_COMPARE(seen(), after);
+    QVERIFY(m_window->waitUntilIdle());
+    QCOMPARE(seen(), after);
+}
+
+void tst_frmMain::aWaitEndsOnce_data()
+{
+    QTest::addColumn<QString>("next"); // the names of the second game
+
+    QTest::newRow("the pauses of a game before, ending again during the next game's pauses")
+            << "Ram|Sita";
+    QTest::newRow("the pauses of a game before, ending again during a message") << "Anna|anna";
+}
+
+void tst_frmMain::aWaitEndsOnce()
+{
+    QFETCH(QString, next);
+
+    // A game whose pauses each end twice, as a timer left repeating would end them; then a game
+    // at each of whose waits every pause of the first ends once more. The ends that come again
+    // end nothing: a pause stands until its own end, a message until its OK.
+    m_window->pausesEndTwice = true;
+    m_window->typeNames("Ram", "Sita");
+    clickGo();
+    QCOMPARE(m_window->beeps, 1);
+    const QList<WatchedWindow::Wait> firstGame = m_window->pausesSoFar();
+
+    m_window->crossesAtPauses.clear();
+    QStringList cutShort;
+    m_window->duringPause = [&](int pause) {
+        const QList<int> crosses = m_window->visibleCrosses();
+        m_window->endAgain(firstGame);
+        if (m_window->visibleCrosses() != crosses)
+            cutShort << QString::number(pause);
+    };
+    MessageBoxAnswerer boxes;
+    QStringList namesAtTheMessage;
+    boxes.beforeOK = [&] {
+        m_window->endAgain(firstGame);
+        namesAtTheMessage << lineEdit("txtYourName")->text() << lineEdit("txtYourPartner")->text();
+    };
+    lineEdit("txtYourName")->setText(next.section(u'|', 0, 0));
+    lineEdit("txtYourPartner")->setText(next.section(u'|', 1, 1));
+    clickGo();
+
+    QCOMPARE(cutShort, QStringList());
+    if (boxes.seen.isEmpty()) {
+        QCOMPARE(m_window->crossesAtPauses.size(), 5);
+        QCOMPARE(m_window->beeps, 2);
+    } else {
+        // The names stand until the message's OK, and go with it.
+        QCOMPARE(namesAtTheMessage, QStringList({ "Anna", "anna" }));
+        QCOMPARE(lineEdit("txtYourName")->text(), QString());
+    }
+}
+
 void tst_frmMain::commandsDuringAGameRunAfterIt()
 {
-    // An access key pressed just before a game clicks its button a moment later, inside the game.
+    // A button pressed without passing the window's input, as a screen reader presses it, inside
+    // the game.
     m_window->duringPause = [this](int pause) {
         if (pause == 2) {
             button("cmdGo")->click();

@@ -120,6 +120,8 @@ void MessageBoxAnswerer::answer()
     if (!box || !box->isVisible())
         return;
     seen.append({ box->windowTitle(), box->text(), box->icon(), box->standardButtons() });
+    if (beforeOK)
+        beforeOK();
     if (QAbstractButton *ok = box->button(QMessageBox::Ok))
         ok->click();
     else
@@ -164,14 +166,28 @@ bool WatchedWindow::waitUntilIdle()
     return QTest::qWaitFor([this] { return !isBusy(); }, 60000);
 }
 
-void WatchedWindow::pause()
+void WatchedWindow::pause(Wait wait)
 {
     crossesAtPauses.append(visibleCrosses());
     if (duringPause) {
         const int number = crossesAtPauses.size();
         QTimer::singleShot(1ms, this, [this, number] { duringPause(number); });
     }
-    frmMain::pause();
+    m_pauses.append(wait);
+    frmMain::pause(wait);
+    if (pausesEndTwice)
+        frmMain::pause(wait);
+}
+
+QList<WatchedWindow::Wait> WatchedWindow::pausesSoFar() const
+{
+    return m_pauses;
+}
+
+void WatchedWindow::endAgain(const QList<Wait> &pauses)
+{
+    for (const Wait wait : pauses)
+        waitEnded(wait);
 }
 
 void WatchedWindow::beep()

@@ -50,6 +50,8 @@ public:
     static bool isAnswering();
 
     QList<Seen> seen;
+    // Runs as each box is answered, before its OK.
+    std::function<void()> beforeOK;
     // "title: prompt" of each box, in order.
     QStringList texts() const;
 
@@ -70,6 +72,8 @@ public:
     QList<QList<int>> crossesAtPauses;
     // Runs inside each pause, while the game is waiting; given the number of the pause from 1.
     std::function<void(int)> duringPause;
+    // Makes each pause end twice, as a timer left repeating would.
+    bool pausesEndTwice = false;
 
     // Types the names into the two name boxes as a user does: a click into each box, then the
     // letters.
@@ -80,8 +84,15 @@ public:
     // Waits until the commands under way have ended, as a game's last beep or a message's OK ends
     // them; false if they never do.
     [[nodiscard]] bool waitUntilIdle();
+    using frmMain::Wait;
+    // The pauses so far, and each of them ended once more, as timers left running from them would.
+    QList<Wait> pausesSoFar() const;
+    void endAgain(const QList<Wait> &pauses);
 
 protected:
-    void pause() override;
+    void pause(Wait wait) override;
+
+private:
+    QList<Wait> m_pauses;
     void beep() override;
 };
