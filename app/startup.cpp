@@ -17,10 +17,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// What start-up says, translated under the context StartUp, where lupdate finds it too.
+class Texts
 {
-    return QCoreApplication::translate("StartUp", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(StartUp)
+};
 
 QString programName(char *argv[])
 {
@@ -65,8 +66,8 @@ void holdWhileConnecting(QtMsgType type, const QMessageLogContext &context, cons
         if (noDisplayReached()) {
             said.append(noDesktop);
         } else {
-            said.append(
-                    tr("%1: Tandro could not start the window system. Qt says:").arg(startedAs));
+            said.append(Texts::tr("%1: Tandro could not start the window system. Qt says:")
+                                .arg(startedAs));
             for (const HeldMessage &held : std::as_const(heldMessages))
                 said.append(qFormatLogMessage(held.type, held.context(), held.text));
             said.append(qFormatLogMessage(type, context, text).trimmed());
@@ -113,9 +114,9 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     // Qt's options are words after one dash: -platform, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") },
-                                  tr("Shows this help and exits."));
+                                  Texts::tr("Shows this help and exits."));
     const QCommandLineOption version({ QStringLiteral("v"), QStringLiteral("version") },
-                                     tr("Shows the version and exits."));
+                                     Texts::tr("Shows the version and exits."));
     parser.addOptions({ help, version });
     for (const QtOption &option : QtOptions) {
         const QString name = QString::fromLatin1(option.name);
@@ -129,17 +130,17 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     const QString program = programName(argv);
     const auto usageError = [&](const QString &error) {
         Terminal::say(Terminal::Kind::Error,
-                      tr("%1: %2 (%1 --help tells what it takes.)").arg(program, error));
+                      Texts::tr("%1: %2 (%1 --help tells what it takes.)").arg(program, error));
         return 2;
     };
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
         return usageError(
-                tr("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+                Texts::tr("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
 
     if (parser.isSet(help)) {
-        const QString usage = tr(
+        const QString usage = Texts::tr(
                 "Usage: %1 [options]\n"
                 "A game for two names. Type your own name and your partner's name and press Go:\n"
                 "the letters that the two names share cancel each other, and the number of\n"
@@ -171,13 +172,14 @@ std::unique_ptr<QApplication> makeApplication(int &argc, char *argv[])
     const QString display =
             qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
     startedAs = programName(argv);
-    noDesktop = display.isEmpty()
-            ? tr("%1: Tandro needs a graphical desktop to open its window, and this session has "
-                 "none (DISPLAY and WAYLAND_DISPLAY are unset).")
-                      .arg(startedAs)
-            : tr("%1: Tandro needs a graphical desktop to open its window, and could not reach "
-                 "the one at %2.")
-                      .arg(startedAs, display);
+    noDesktop = display.isEmpty() ? Texts::tr("%1: Tandro needs a graphical desktop to open its "
+                                              "window, and this session has "
+                                              "none (DISPLAY and WAYLAND_DISPLAY are unset).")
+                                            .arg(startedAs)
+                                  : Texts::tr("%1: Tandro needs a graphical desktop to open its "
+                                              "window, and could not reach "
+                                              "the one at %2.")
+                                            .arg(startedAs, display);
     passOn = qInstallMessageHandler(holdWhileConnecting);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(passOn);

@@ -11,9 +11,9 @@ namespace Tandro {
 namespace {
 
 constexpr const char *Words[SlotCount] = {
-    QT_TRANSLATE_NOOP("Tandro::Board", "Hates"),    QT_TRANSLATE_NOOP("Tandro::Words", "Friend"),
-    QT_TRANSLATE_NOOP("Tandro::Board", "Loves"),    QT_TRANSLATE_NOOP("Tandro::Words", "Admires"),
-    QT_TRANSLATE_NOOP("Tandro::Board", "Marriage"), QT_TRANSLATE_NOOP("Tandro::Words", "Enemy"),
+    QT_TRANSLATE_NOOP("Tandro::Board", "Hates"),    QT_TRANSLATE_NOOP("Tandro::Board", "Friend"),
+    QT_TRANSLATE_NOOP("Tandro::Board", "Loves"),    QT_TRANSLATE_NOOP("Tandro::Board", "Admires"),
+    QT_TRANSLATE_NOOP("Tandro::Board", "Marriage"), QT_TRANSLATE_NOOP("Tandro::Board", "Enemy"),
 };
 
 } // namespace
