@@ -32,9 +32,9 @@ run_packages=(cmake ninja-build g++ qt6-base-dev fonts-crosextra-carlito fonts-c
 # What the tests need besides: Qt's window-system interface (private headers), through which they
 # give input as a user does; Python to redraw the icon, the MinGW resource compiler for the Windows
 # version record, the desktops' validators, clang with its sanitizer and fuzzer runtimes, the Orca
-# screen reader with a private X server, an accessibility bus and a way to type into it, and
-# Debian's package checker.
-test_packages=(qt6-base-private-dev python3
+# screen reader with a private X server, an accessibility bus and a way to type into it, Qt's
+# GTK 3 theme (GNOME's colours, light and dark), Qt's lupdate, and Debian's package checker.
+test_packages=(qt6-base-private-dev python3 qt6-gtk-platformtheme qt6-l10n-tools
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev desktop-file-utils appstream
     clang libclang-rt-dev
     orca xvfb xdotool at-spi2-core dbus-daemon procps

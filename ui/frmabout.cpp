@@ -1,11 +1,12 @@
 #include "frmabout.h"
 
+#include "appearance.h"
 #include "controls.h"
 #include "fonts.h"
 #include "hearticon.h"
 #include "twips.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -67,10 +68,38 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
                    | Qt::MSWindowsFixedSizeDialogHint);
     const int dpi = logicalDpiX();
     setFixedSize(Twips::toPixels(ClientWidth, dpi), Twips::toPixels(ClientHeight, dpi));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
     setAutoFillBackground(true);
+    applyColours();
+    // The desktop's colours may change while the program runs (dark mode switched on, a contrast
+    // theme chosen): the application hears of it.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool frmAbout::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == QCoreApplication::instance()
+        && event->type() == QEvent::ApplicationPaletteChange)
+        applyColours();
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmAbout::applyColours()
+{
+    const bool contrastTheme = Appearance::isContrastTheme();
+    setPalette(Appearance::onWhite(QApplication::palette(this), contrastTheme));
+    if (!m_form)
+        return;
+    // The title's red and the black of the description and the warning; in a contrast theme, whose
+    // user needs its colours throughout, the theme's.
+    const auto colour = [contrastTheme](QLabel *label, const QColor &text) {
+        QPalette own;
+        if (!contrastTheme)
+            own.setColor(QPalette::WindowText, text);
+        label->setPalette(own);
+    };
+    colour(lblTitle, QColor(255, 0, 0));
+    colour(lblDescription, Qt::black);
+    colour(lblDisclaimer, Qt::black);
 }
 
 void frmAbout::setVisible(bool visible)
@@ -111,6 +140,8 @@ void frmAbout::unload()
     m_form = nullptr;
     lblTitle = nullptr;
     lblVersion = nullptr;
+    lblDescription = nullptr;
+    lblDisclaimer = nullptr;
     cmdOK = nullptr;
     Text1 = nullptr;
 }
@@ -143,31 +174,25 @@ void frmAbout::createControls()
             makeLabel(m_form, "Label1", tr("A little game of two names, built in C++ with Qt 6."));
     makeLine(m_form, Lines[0]);
 
-    QPalette black;
-    black.setColor(QPalette::WindowText, Qt::black);
-    auto *lblDescription = makeLabel(
+    lblDescription = makeLabel(
             m_form, "lblDescription",
             tr("Enjoy this interesting Game - Tandro. Just fill in your name and your partners "
                "name and get the relationship that exists between you."));
     lblDescription->setFont(Fonts::font(QStringLiteral("Modern"), 8.25));
-    lblDescription->setPalette(black);
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     lblTitle = makeLabel(m_form, "lblTitle", tr("Tandro"));
     lblTitle->setFont(Fonts::font(QStringLiteral("Comic Sans MS"), 18, QFont::Bold));
-    QPalette red;
-    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    lblTitle->setPalette(red);
 
     makeLine(m_form, Lines[1]);
 
     lblVersion = makeLabel(m_form, "lblVersion", tr("Version"));
     lblVersion->setFont(Fonts::font(QStringLiteral("MS Serif"), 12, QFont::Bold));
 
-    auto *lblDisclaimer =
+    lblDisclaimer =
             makeLabel(m_form, "lblDisclaimer", tr("Warning: Clicking on OK closes this Dialog !"));
-    lblDisclaimer->setPalette(black);
+    applyColours();
 
     // The controls in the order they are created, with their places in twips.
     // clang-format off

@@ -22,14 +22,22 @@ public:
 
     void setVisible(bool visible) override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void load();
     void unload();
     void createControls();
+    // White, with the red title and the black description and warning, and the rest of the
+    // desktop's colours as they read on white; in a contrast theme, the theme's colours.
+    void applyColours();
 
     QWidget *m_form = nullptr; // holds the controls while the dialog is loaded
     QLabel *lblTitle = nullptr;
     QLabel *lblVersion = nullptr;
+    QLabel *lblDescription = nullptr;
+    QLabel *lblDisclaimer = nullptr;
     QPushButton *cmdOK = nullptr;
     QPlainTextEdit *Text1 = nullptr;
 };

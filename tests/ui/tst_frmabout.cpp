@@ -1,3 +1,4 @@
+#include "appearance.h"
 #include "frmabout.h"
 #include "frmmain.h"
 #include "windowtesting.h"
@@ -22,6 +23,8 @@
 
 using namespace std::chrono_literals;
 
+Q_DECLARE_METATYPE(Scheme)
+
 // The ways a user closes the dialog.
 enum class Closing { ClickOK, EnterOnOK, Escape, FrameCloseButton };
 Q_DECLARE_METATYPE(Closing)
@@ -42,6 +45,8 @@ private slots:
     void textsAndLooks();
     void pictureSuitsTheScreen();
     void textsFitTheirBoxes();
+    void readableInEveryScheme_data();
+    void readableInEveryScheme();
     void focusStartsOnOK();
     void everyWayOfClosingLeavesTheMainWindowAsItWas_data();
     void everyWayOfClosingLeavesTheMainWindowAsItWas();
@@ -348,6 +353,67 @@ void tst_frmAbout::textsFitTheirBoxes()
     });
     QVERIFY(m_dialogSeen);
     QVERIFY2(tooBig.isEmpty(), qPrintable(tooBig.join(QStringLiteral(", "))));
+}
+
+void tst_frmAbout::readableInEveryScheme_data()
+{
+    QTest::addColumn<Scheme>("scheme");
+    QTest::addColumn<bool>("changedWhileOpen"); // the scheme changed while the dialog was open
+
+    QTest::newRow("the platform's scheme") << Scheme::Platform << false;
+    QTest::newRow("a dark palette") << Scheme::DarkPalette << false;
+    QTest::newRow("a dark palette set while open") << Scheme::DarkPalette << true;
+}
+
+void tst_frmAbout::readableInEveryScheme()
+{
+    QFETCH(Scheme, scheme);
+    QFETCH(bool, changedWhileOpen);
+
+    // Each text, from its pixels, against what stands behind it: 4.5:1, and 3:1 for the title,
+    // of 18 points. The dialog stays white, as its title stays red and its description and
+    // warning black, but in a contrast theme, whose colours it takes whole.
+    QVERIFY(platformSchemeAsSet());
+    useScheme(changedWhileOpen ? Scheme::Platform : scheme);
+    const bool contrastTheme = Appearance::isContrastTheme();
+    QHash<QString, double> contrasts;
+    QColor background;
+    QRgb titleColour = 0;
+    openAbout([&](frmAbout *dialog) {
+        if (changedWhileOpen)
+            useScheme(scheme);
+        const QImage drawn = dialog->grab().toImage();
+        for (QLabel *label : dialog->findChildren<QLabel *>()) {
+            if (!label->text().isEmpty())
+                contrasts[label->objectName()] =
+                        drawnContrast(drawn, label->geometry().intersected(drawn.rect()));
+        }
+        auto *ok = child<QPushButton>(dialog, "cmdOK");
+        contrasts["cmdOK"] = drawnContrast(drawn, ok->geometry().adjusted(4, 4, -4, -4));
+        auto *contact = child<QPlainTextEdit>(dialog, "Text1");
+        contrasts["Text1"] = drawnContrast(
+                drawn,
+                QRect(contact->viewport()->mapTo(dialog, QPoint()), contact->viewport()->size()));
+        background = drawn.pixelColor(8, 8);
+        titleColour =
+                child<QLabel>(dialog, "lblTitle")->palette().color(QPalette::WindowText).rgb();
+        keepPicture(dialog, QStringLiteral("about-%1").arg(QTest::currentDataTag()));
+    });
+    useScheme(Scheme::Platform);
+
+    QVERIFY(m_dialogSeen);
+    QCOMPARE(contrasts.size(), 8);
+    QStringList unreadable;
+    for (auto it = contrasts.cbegin(); it != contrasts.cend(); ++it) {
+        const double least = it.key() == QLatin1String("lblTitle") ? 3 : 4.5;
+        if (it.value() < least)
+            unreadable << QStringLiteral("%1 %2:1").arg(it.key()).arg(it.value(), 0, 'f', 2);
+    }
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
+    if (!contrastTheme) {
+        QCOMPARE(background, QColor(Qt::white));
+        QCOMPARE(titleColour, qRgb(255, 0, 0));
+    }
 }
 
 void tst_frmAbout::focusStartsOnOK()

@@ -19,6 +19,8 @@
 
 using namespace std::chrono_literals;
 
+Q_DECLARE_METATYPE(Scheme)
+
 class tst_MainWindowLayout : public QObject
 {
     Q_OBJECT
@@ -36,6 +38,8 @@ private slots:
     void captionsFitTheirBoxes();
     void fonts();
     void crossStyle();
+    void readableInEveryScheme_data();
+    void readableInEveryScheme();
     void menu();
     void tabOrder();
     void accessKeys_data();
@@ -256,6 +260,49 @@ void tst_MainWindowLayout::crossStyle()
     for (const QString &name : WordNames) {
         QCOMPARE(control(name)->palette().color(QPalette::WindowText),
                  m_window->palette().color(QPalette::WindowText));
+    }
+}
+
+void tst_MainWindowLayout::readableInEveryScheme_data()
+{
+    QTest::addColumn<Scheme>("scheme");
+    QTest::newRow("the platform's scheme") << Scheme::Platform;
+    QTest::newRow("a dark palette") << Scheme::DarkPalette;
+}
+
+void tst_MainWindowLayout::readableInEveryScheme()
+{
+    QFETCH(Scheme, scheme);
+
+    // After a game, each text from its pixels against what stands behind it, 4.5:1 at least; the
+    // crosses in pure red, as the game draws them in every scheme.
+    QVERIFY(platformSchemeAsSet());
+    useScheme(scheme);
+    playRamAndSita();
+    const QImage drawn = m_window->grab().toImage();
+    keepPicture(m_window.get(), QStringLiteral("main-%1").arg(QTest::currentDataTag()));
+    useScheme(Scheme::Platform);
+
+    QStringList unreadable;
+    for (const QString &name : CaptionNames + WordNames + BoxNames + ButtonNames) {
+        QWidget *widget = control(name);
+        QRect area(widget->mapTo(m_window.get(), QPoint()), widget->size());
+        if (qobject_cast<QPushButton *>(widget))
+            area.adjust(4, 4, -4, -4); // the frame's edges are not the caption's background
+        const double contrast = drawnContrast(drawn, area);
+        if (contrast < 4.5)
+            unreadable << QStringLiteral("%1 %2:1").arg(name).arg(contrast, 0, 'f', 2);
+    }
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
+    for (const QString &name : CrossNames.mid(1)) { // "Hates" is left
+        QWidget *cross = control(name);
+        const QImage box = drawn.copy(QRect(cross->mapTo(m_window.get(), QPoint()), cross->size()));
+        int red = 0;
+        for (int y = 0; y < box.height(); ++y) {
+            for (int x = 0; x < box.width(); ++x)
+                red += box.pixel(x, y) == qRgb(255, 0, 0);
+        }
+        QVERIFY2(red > 0, qPrintable(name));
     }
 }
 

@@ -1,12 +1,16 @@
 #include "windowtesting.h"
 
+#include "appearance.h"
 #include "process.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleHints>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -68,6 +72,64 @@ QString faceDrawnFor(const QString &face)
     };
 #endif
     return drawnIn.value(face);
+}
+
+double drawnContrast(const QImage &image, const QRect &area)
+{
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    QRgb background = 0;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most)
+            std::tie(background, most) = std::pair(it.key(), it.value());
+    }
+    double highest = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        highest = std::max(highest, Appearance::contrast(QColor(it.key()), QColor(background)));
+    return highest;
+}
+
+void useScheme(Scheme scheme)
+{
+    if (scheme == Scheme::Platform) {
+        QApplication::setPalette(QPalette()); // back to the platform's
+        return;
+    }
+    // Qt's own dark palette, as its Fusion style gives it under a dark scheme.
+    QPalette dark(QColor(240, 240, 240), QColor(50, 50, 50), QColor(75, 75, 75), QColor(33, 33, 33),
+                  QColor(38, 38, 38), QColor(240, 240, 240), QColor(36, 36, 36));
+    dark.setColor(QPalette::Button, QColor(50, 50, 50));
+    dark.setColor(QPalette::ButtonText, QColor(240, 240, 240));
+    dark.setColor(QPalette::ToolTipBase, QColor(50, 50, 50));
+    dark.setColor(QPalette::ToolTipText, QColor(240, 240, 240));
+    QApplication::setPalette(dark);
+}
+
+bool platformSchemeAsSet()
+{
+    const QString set = qEnvironmentVariable("TANDRO_PLATFORM_SCHEME");
+    if (set.isEmpty())
+        return true;
+    const Qt::ColorScheme scheme = QGuiApplication::styleHints()->colorScheme();
+    return set
+            == (scheme == Qt::ColorScheme::Dark ? QLatin1String("dark") : QLatin1String("light"));
+}
+
+void keepPicture(QWidget *widget, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("TANDRO_PICTURES");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    const QString file =
+            QStringLiteral("%1/%2-%3-%4.png")
+                    .arg(folder, name, QGuiApplication::platformName(), widget->style()->name());
+    if (!widget->grab().save(file))
+        qWarning("could not keep the picture %s", qPrintable(file));
 }
 
 bool showActive(QWidget *window)

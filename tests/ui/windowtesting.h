@@ -9,10 +9,31 @@
 
 #include <functional>
 
+class QImage;
+
 // The face that the windows' face is drawn in where the tests run: on Linux, the free face that the
 // set-up installs in its place; on Windows, the face itself where the system has it, and otherwise
 // Windows' own stand-in. An empty string where the system's fonts leave it to Qt to choose.
 QString faceDrawnFor(const QString &face);
+
+// The contrast of what is drawn in area of image, from its pixels: between the colour that most of
+// the area shows (what stands behind the text) and the pixel that stands out from it most (the
+// text itself, where its strokes are whole).
+double drawnContrast(const QImage &image, const QRect &area);
+
+// The scheme of colours a test runs in: the platform's own (light, dark or a contrast theme, as
+// the desktop is set where the test runs), or a dark palette set on the application, as Qt's own
+// dark palettes are, for platforms whose scheme the test cannot set. Sets it, and the platform's
+// back afterwards.
+enum class Scheme { Platform, DarkPalette };
+void useScheme(Scheme scheme);
+// Whether the platform's scheme is the one that CTest set the desktop to, if it set one
+// (TANDRO_PLATFORM_SCHEME: light, dark): a theme that did not take would test nothing.
+bool platformSchemeAsSet();
+
+// Keeps a picture of widget, as it is drawn now, in the folder that TANDRO_PICTURES names, if it is
+// set, as name.png, with the platform's name and style.
+void keepPicture(QWidget *widget, const QString &name);
 
 // Shows window and makes it the active window, as a window manager would; false if it never
 // became active.
