@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# On a freshly made Debian 13 (../shared/tools/fresh-debian.sh --suite trixie), takes the Qt recipe
+# for Windows and for the web as far as Qt's configure, without building either, with the machine's
+# apt lines laid out as a newcomer's machine has them, and checks that it leaves them as it found
+# them:
+#
+#   .ci/recipe-check.sh one-line   as root, with the one-line /etc/apt/sources.list that
+#                                  debootstrap writes (and an upgraded machine keeps)
+#   .ci/recipe-check.sh deb822     as a user who may sudo, with the deb822 debian.sources that
+#                                  the installer and Debian's container images write
+#
+# It changes the machine it runs on (its apt lines, a user): run it on a fresh one only.
+set -Eeuo pipefail
+cd "$(dirname "$0")/.."
+layout=${1:-}
+as_user=()
+case $layout in
+one-line) ;;
+deb822)
+    # The same lines, as deb822: the address debootstrap chose, Debian's keyring.
+    mirror=$(awk '$1 == "deb" { print $2; exit }' /etc/apt/sources.list)
+    release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    printf '%s\n' "Types: deb" "URIs: $mirror" "Suites: $release" "Components: main" \
+        "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" \
+        >/etc/apt/sources.list.d/debian.sources
+    rm /etc/apt/sources.list
+    DEBIAN_FRONTEND=noninteractive apt-get -qq update
+    DEBIAN_FRONTEND=noninteractive apt-get -qq install -y sudo git >/dev/null
+    useradd --create-home --groups sudo newcomer
+    echo "newcomer ALL=(ALL) NOPASSWD: ALL" >/etc/sudoers.d/newcomer
+    git clone -q "$PWD" /home/newcomer/work
+    chown -R newcomer: /home/newcomer/work
+    as_user=(sudo -u newcomer -H)
+    ;;
+*)
+    echo "usage: $0 one-line|deb822" >&2
+    exit 2
+    ;;
+esac
+
+apt_files() {
+    find /etc/apt -type f -print0 | sort -z | xargs -0 sha256sum
+}
+before=$(apt_files)
+echo "/etc/apt before the recipe:"
+echo "$before" | sed 's/^/    /'
+work=$PWD
+[ ${#as_user[@]} -eq 0 ] || work=/home/newcomer/work
+for target in windows web; do
+    "${as_user[@]}" env -C "$work" tools/qt/build-qt.sh --check "$target"
+done
+after=$(apt_files)
+if [ "$after" != "$before" ]; then
+    echo "FAIL: the recipe changed /etc/apt:"
+    diff <(echo "$before") <(echo "$after") || true
+    exit 1
+fi
+echo "/etc/apt after the recipe: the same."
