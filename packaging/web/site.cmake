@@ -1,7 +1,8 @@
 # Finishes the site, once its files are in place (run as it is installed, or on a site's folder
-# as a script): writes the page, index.html, with the sizes of the program that it shows as it
-# downloads it; the app's manifest; the service worker, sw.js, with the site's files and their
-# digests, in a cache named by the build (the version, and a digest of all the files); and
+# as a script): writes the page, index.html, and the script that starts it, start.js, with the
+# sizes of the program that the page shows as it downloads it; the app's manifest; the service
+# worker, sw.js, with the site's files and their digests, in a cache named by the build (the
+# version, and a digest of all the files); and
 # compresses each file beside it, as brotli (.br) and gzip (.gz) at their best, for hosts that
 # send such files as they are. A copy that is newer than its file is kept.
 # Given PROJECT_NAME, PROJECT_VERSION, TANDRO_WEB_PROGRAM, TEMPLATES (packaging/web), BROTLI and
@@ -25,11 +26,12 @@ file(SIZE "${program}" TANDRO_WASM_BYTES)
 file(SIZE "${program}.br" TANDRO_WASM_BR)
 file(SIZE "${program}.gz" TANDRO_WASM_GZIP)
 configure_file("${TEMPLATES}/index.html.in" "${site}/index.html" @ONLY)
+configure_file("${TEMPLATES}/start.js.in" "${site}/start.js" @ONLY)
 configure_file("${TEMPLATES}/manifest.webmanifest.in" "${site}/manifest.webmanifest" @ONLY)
 
 # The files that the page is made of, in the order that a browser asks for them, each with the
 # digest that a browser checks it by (Subresource Integrity: SHA-256, in base64).
-set(files index.html page.css page.js qtloader.js "${TANDRO_WEB_PROGRAM}.js"
+set(files index.html page.css page.js qtloader.js "${TANDRO_WEB_PROGRAM}.js" start.js
     "${TANDRO_WEB_PROGRAM}.wasm" heart.svg heart-32.png manifest.webmanifest heart-192.png
     heart-512.png heart-maskable-512.png heart-touch-180.png)
 set(TANDRO_WEB_FILES "")
