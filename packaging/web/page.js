@@ -11,10 +11,8 @@ window.TandroPage = (() => {
     const margin = 8;
     let config = null;
     let audio = null; // made on the user's first input, as browsers let sound start only then
-    let tones = 0;
     let windows = null; // the size of the largest window shown, as the program says
     let loading = false;
-    let keeping = false; // the site is being kept, or has been
     let updated = false; // another build of the site has been kept since the page was opened
 
     // Browsers keep a page silent until the user has done something on it that counts as meant
@@ -46,7 +44,6 @@ window.TandroPage = (() => {
         tone.connect(volume).connect(audio.destination);
         tone.start(now);
         tone.stop(now + 0.2);
-        ++tones;
     }
 
     // Screen readers speak what the live region comes to hold; a sentence equal to the last one
@@ -65,8 +62,6 @@ window.TandroPage = (() => {
     function fit(width, height) {
         windows = width > 0 && height > 0 ? { width, height } : null;
         zoom();
-        if (windows)
-            keep();
     }
 
     function zoom() {
@@ -175,14 +170,22 @@ window.TandroPage = (() => {
     // Has the site kept on the device, so that later visits start from what was kept, with or
     // without a connection (sw.js): once the program's first window has been drawn, so that
     // keeping it (fetching the site's files again, checking and storing them) slows neither the
-    // download nor the start. Where there is nothing to keep it in (a page opened from a file),
-    // the page is simply not kept.
-    function keep() {
-        if (keeping)
+    // download nor the start. Qt shows each window as an element of its screen's shadow root,
+    // and draws it in an animation frame: the page looks for one in each frame, and once there
+    // is one, registers the worker after that frame's work, the drawing included. Where there is
+    // nothing to keep the site in (a page opened from a file), it is simply not kept.
+    function keepOnceDrawn() {
+        if (!navigator.serviceWorker)
             return;
-        keeping = true;
-        // The program is drawing its window now: the worker starts once it has.
-        setTimeout(() => navigator.serviceWorker?.register("sw.js").catch(() => {}));
+        const drawn = () => [...element("screen").firstElementChild?.shadowRoot
+            ?.querySelectorAll(".qt-window") ?? []].some((qtWindow) => qtWindow.offsetParent);
+        const look = () => {
+            if (drawn())
+                setTimeout(() => navigator.serviceWorker.register("sw.js").catch(() => {}));
+            else if (!element("screen").hidden) // not if the program has stopped meanwhile
+                requestAnimationFrame(look);
+        };
+        requestAnimationFrame(look);
     }
 
     // A page that came from what was kept asks the host for its page, as the browser asks for
@@ -223,6 +226,7 @@ window.TandroPage = (() => {
                     containerElements: [element("screen")],
                     onLoaded: () => {
                         show("screen");
+                        keepOnceDrawn();
                     },
                     onExit: (exit) => {
                         if (exit.crashed)
@@ -258,9 +262,5 @@ window.TandroPage = (() => {
         load();
     }
 
-    return {
-        start, fit, beep, announce, ended,
-        // How many beeps have sounded: for the page's own tests.
-        get tones() { return tones; },
-    };
+    return { start, fit, beep, announce, ended };
 })();
