@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <qpa/qwindowsysteminterface.h>
 
@@ -373,7 +374,12 @@ void tst_frmAbout::readableInEveryScheme()
     // Each text, from its pixels, against what stands behind it: 4.5:1, and 3:1 for the title,
     // of 18 points. The dialog stays white, as its title stays red and its description and
     // warning black, but in a contrast theme, whose colours it takes whole.
-    QVERIFY(platformSchemeAsSet());
+    QVERIFY(platformAsSet());
+    if (scheme == Scheme::DarkPalette
+        && QApplication::style()->name() == QLatin1String("windowsvista"))
+        QSKIP("The Vista style draws buttons and boxes in Windows' own light theme, whatever the "
+              "palette: Qt gives it no dark palette (it swaps in a light one), nor does this "
+              "test.");
     useScheme(changedWhileOpen ? Scheme::Platform : scheme);
     const bool contrastTheme = Appearance::isContrastTheme();
     QHash<QString, double> contrasts;

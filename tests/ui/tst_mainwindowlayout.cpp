@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
 
@@ -276,7 +277,12 @@ void tst_MainWindowLayout::readableInEveryScheme()
 
     // After a game, each text from its pixels against what stands behind it, 4.5:1 at least; the
     // crosses in pure red, as the game draws them in every scheme.
-    QVERIFY(platformSchemeAsSet());
+    QVERIFY(platformAsSet());
+    if (scheme == Scheme::DarkPalette
+        && QApplication::style()->name() == QLatin1String("windowsvista"))
+        QSKIP("The Vista style draws buttons and boxes in Windows' own light theme, whatever the "
+              "palette: Qt gives it no dark palette (it swaps in a light one), nor does this "
+              "test.");
     useScheme(scheme);
     playRamAndSita();
     const QImage drawn = m_window->grab().toImage();
@@ -293,6 +299,12 @@ void tst_MainWindowLayout::readableInEveryScheme()
         if (contrast < 4.5)
             unreadable << QStringLiteral("%1 %2:1").arg(name).arg(contrast, 0, 'f', 2);
     }
+    QMenuBar *menuBar = m_window->menuBar();
+    const QRect about = menuBar->actionGeometry(menuBar->actions().first());
+    const double menuContrast =
+            drawnContrast(drawn, about.translated(menuBar->mapTo(m_window.get(), QPoint())));
+    if (menuContrast < 4.5)
+        unreadable << QStringLiteral("mnuAbout %1:1").arg(menuContrast, 0, 'f', 2);
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
     for (const QString &name : CrossNames.mid(1)) { // "Hates" is left
         QWidget *cross = control(name);

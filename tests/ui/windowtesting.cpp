@@ -109,14 +109,13 @@ void useScheme(Scheme scheme)
     QApplication::setPalette(dark);
 }
 
-bool platformSchemeAsSet()
+bool platformAsSet()
 {
-    const QString set = qEnvironmentVariable("TANDRO_PLATFORM_SCHEME");
-    if (set.isEmpty())
-        return true;
-    const Qt::ColorScheme scheme = QGuiApplication::styleHints()->colorScheme();
-    return set
-            == (scheme == Qt::ColorScheme::Dark ? QLatin1String("dark") : QLatin1String("light"));
+    const QString scheme = qEnvironmentVariable("TANDRO_PLATFORM_SCHEME");
+    const QString style = qEnvironmentVariable("TANDRO_PLATFORM_STYLE");
+    const bool dark = QGuiApplication::styleHints()->colorScheme() == Qt::ColorScheme::Dark;
+    return (scheme.isEmpty() || scheme == (dark ? QLatin1String("dark") : QLatin1String("light")))
+            && (style.isEmpty() || style == QApplication::style()->name());
 }
 
 void keepPicture(QWidget *widget, const QString &name)
@@ -125,9 +124,10 @@ void keepPicture(QWidget *widget, const QString &name)
     if (folder.isEmpty())
         return;
     QDir().mkpath(folder);
+    // The desktop that CTest set up, if any (TANDRO_DESKTOP), or the platform.
+    const QString desktop = qEnvironmentVariable("TANDRO_DESKTOP", QGuiApplication::platformName());
     const QString file =
-            QStringLiteral("%1/%2-%3-%4.png")
-                    .arg(folder, name, QGuiApplication::platformName(), widget->style()->name());
+            QStringLiteral("%1/%2-%3-%4.png").arg(folder, name, desktop, widget->style()->name());
     if (!widget->grab().save(file))
         qWarning("could not keep the picture %s", qPrintable(file));
 }

@@ -27,12 +27,13 @@ double drawnContrast(const QImage &image, const QRect &area);
 // back afterwards.
 enum class Scheme { Platform, DarkPalette };
 void useScheme(Scheme scheme);
-// Whether the platform's scheme is the one that CTest set the desktop to, if it set one
-// (TANDRO_PLATFORM_SCHEME: light, dark): a theme that did not take would test nothing.
-bool platformSchemeAsSet();
+// Whether the platform's scheme and style are those that CTest set the desktop to, if it set them
+// (TANDRO_PLATFORM_SCHEME: light, dark; TANDRO_PLATFORM_STYLE: the style's name): a theme that did
+// not take would test nothing.
+bool platformAsSet();
 
 // Keeps a picture of widget, as it is drawn now, in the folder that TANDRO_PICTURES names, if it is
-// set, as name.png, with the platform's name and style.
+// set, as name.png, with the desktop's name (TANDRO_DESKTOP, or else the platform's) and style.
 void keepPicture(QWidget *widget, const QString &name);
 
 // Shows window and makes it the active window, as a window manager would; false if it never
