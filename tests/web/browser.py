@@ -11,8 +11,11 @@ of its own and no network of its own:
 
 Each Page gives the input a user gives (clicks, keys) and reads back what the page shows: the value
 of a JavaScript expression (given its arguments as JSON, as args, and awaited), its pixels (as
-Pillow images) and the errors its scripts did not catch. served() serves a site folder as a host
-that keeps compressed files does (packaging/web/serve.py), until it is stopped.
+Pillow images), and what a recorder put into every page before its own scripts heard: the errors
+its scripts did not catch, what the page's security policy refused, and the beeps that sounded.
+Chromium and Firefox also show the page in a colour scheme asked for (light, dark, or a contrast
+theme's forced colours). served() serves a site folder as a host that keeps compressed files does
+(packaging/web/serve.py), until it is stopped.
 """
 
 import base64
@@ -61,12 +64,21 @@ NARROW_PHONE = Device("a phone 320 pixels wide", 320, 568, 2, ANDROID)
 LANDSCAPE_PHONE = Device("an Android phone held sideways", 844, 390, 3, ANDROID)
 TABLET = Device("a tablet", 768, 1024, 2, ANDROID.replace(" Mobile", ""))
 
-# Recorded by every page from its start: what its scripts threw and did not catch.
-UNCAUGHT = """
+# Recorded by every page from its start: what its scripts threw and did not catch; what its policy
+# refused, each as the directive and what it refused ("inline" for a script or style written into
+# the page, "eval" for script made from text); and the beeps, as the tones that the page started.
+RECORDER = """if (!window.refused) {
 window.uncaught = [];
 addEventListener('error', (e) => uncaught.push(String(e.message)));
 addEventListener('unhandledrejection', (e) => uncaught.push(String(e.reason && e.reason.message || e.reason)));
-"""
+window.refused = [];
+addEventListener('securitypolicyviolation', (e) => refused.push(e.effectiveDirective + ' ' + e.blockedURI));
+window.beeps = 0;
+if (window.OscillatorNode) {
+    const start = OscillatorNode.prototype.start;
+    OscillatorNode.prototype.start = function (...when) { ++beeps; return start.apply(this, when); };
+}
+}"""
 
 # An expression's value, with its arguments given as JSON (args) and any promise awaited, comes
 # back as JSON: the same in every browser.
@@ -86,6 +98,34 @@ def until(what, timeout=30, every=0.03):
 class QuietHandler(serve.Handler):
     def log_message(self, *args):
         pass
+
+
+class RecordingHandler(QuietHandler):
+    """Serves a site with the recorder as the first script of each page that a browser opens from
+    the host (recorder.js beside it: the page's policy runs the site's own scripts), for a browser
+    that runs no script of the tests' own before the page's (WebKitGTK). What the site's service
+    worker fetches to keep is the site as it is, and a page that it gives from what it kept too."""
+
+    def do_GET(self):
+        path = self.translate_path(self.path)
+        if self.path.split("?")[0].endswith("/recorder.js"):
+            self.send_text(RECORDER, "text/javascript")
+        elif path.endswith(".html") and os.path.isfile(path) and "text/html" in self.headers.get(
+                "Accept", ""):
+            with open(path, encoding="utf-8") as page:
+                self.send_text(page.read().replace(
+                    "<head>", '<head>\n<script src="recorder.js"></script>', 1), "text/html")
+        else:
+            super().do_GET()
+
+    def send_text(self, text, kind):
+        data = text.encode()
+        self.send_response(200)
+        self.send_header("Content-Type", kind + "; charset=utf-8")
+        self.send_header("Content-Length", str(len(data)))
+        self.send_header("Cache-Control", "no-store")
+        self.end_headers()
+        self.wfile.write(data)
 
 
 class Server:
@@ -119,6 +159,7 @@ class Page:
 
     device = COMPUTER
     engine = None
+    handler = QuietHandler  # how a host is to serve the site to this browser
 
     def __enter__(self):
         return self
@@ -137,6 +178,14 @@ class Page:
     def uncaught(self):
         """The errors that the page's scripts threw and did not catch."""
         return self.evaluate("window.uncaught || []")
+
+    def refused(self):
+        """What the page's security policy refused since the page started."""
+        return self.evaluate("window.refused || []")
+
+    def beeps(self):
+        """The beeps that the page has sounded since it started."""
+        return self.evaluate("window.beeps")
 
     def image(self, data, path=None):
         """The PNG data of a screenshot as an RGB image in CSS pixels, kept in path if given."""
@@ -206,11 +255,18 @@ class Chromium(SeleniumPage):
         if not device.user_agent:
             self.send("Emulation.setDeviceMetricsOverride", width=device.width,
                       height=device.height, deviceScaleFactor=1, mobile=False)
-        self.send("Page.addScriptToEvaluateOnNewDocument", source=UNCAUGHT)
+        self.send("Page.addScriptToEvaluateOnNewDocument", source=RECORDER)
 
     def send(self, method, **params):
         """Calls a method of the DevTools protocol and returns its result."""
         return self.driver.execute_cdp_cmd(method, params)
+
+    def show_in(self, scheme):
+        """Shows the page, from now on, as a browser does that prefers scheme: "light", "dark", or
+        "forced" (a contrast theme's forced colours, over a light scheme)."""
+        self.send("Emulation.setEmulatedMedia", features=[
+            {"name": "prefers-color-scheme", "value": "dark" if scheme == "dark" else "light"},
+            {"name": "forced-colors", "value": "active" if scheme == "forced" else "none"}])
 
     def throttle(self, bytes_per_second=None, latency=0):
         """Fetches at most bytes_per_second, each request latency ms late, as over a slow line;
@@ -299,6 +355,7 @@ class WebKit(SeleniumPage):
     that DISPLAY names."""
 
     engine = "WebKitGTK"
+    handler = RecordingHandler
     KEYS = {"Enter": Keys.ENTER, "Tab": Keys.TAB, "Escape": Keys.ESCAPE,
             "Backspace": Keys.BACKSPACE, "End": Keys.END}
 
@@ -319,8 +376,10 @@ class WebKit(SeleniumPage):
 
     def open(self, address):
         super().open(address)
-        # WebKitWebDriver runs no script before the page's own: what they throw is caught from here.
-        self.evaluate("(() => { if (!window.uncaught) {%s} })()" % UNCAUGHT)
+        # WebKitWebDriver runs no script before the page's own: a host serves the recorder into the
+        # page (RecordingHandler), and a page that the site's service worker gave from what it
+        # kept records from here.
+        self.evaluate("(() => { %s })()" % RECORDER)
 
     def screenshot(self, path=None):
         return self.image(self.driver.get_screenshot_as_png(), path)
@@ -354,10 +413,17 @@ class Firefox(Page):
         "remote.active-protocols": 1,
     }
 
-    def __init__(self):
+    # How Firefox is made to prefer a colour scheme: a dark one for its pages, or forced colours
+    # (its own, black on white, as a contrast theme's). Its WebDriver BiDi has no emulation of
+    # either: the scheme is the browser's from its start.
+    SCHEMES = {"light": {"layout.css.prefers-color-scheme.content-override": 1},
+               "dark": {"layout.css.prefers-color-scheme.content-override": 0},
+               "forced": {"browser.display.document_color_use": 2}}
+
+    def __init__(self, scheme=None):
         self.profile = tempfile.mkdtemp(prefix="tandro-firefox-")
         with open(os.path.join(self.profile, "user.js"), "w") as prefs:
-            for name, value in self.PREFERENCES.items():
+            for name, value in {**self.PREFERENCES, **self.SCHEMES.get(scheme, {})}.items():
                 prefs.write("user_pref(%s, %s);\n" % (json.dumps(name), json.dumps(value)))
         self.process = subprocess.Popen(
             [FIREFOX, "--headless", "--no-remote", "--profile", self.profile,
@@ -380,7 +446,8 @@ class Firefox(Page):
         self.context = self.command("browsingContext.getTree")["contexts"][0]["context"]
         self.command("browsingContext.setViewport", context=self.context,
                      viewport={"width": self.device.width, "height": self.device.height})
-        self.command("script.addPreloadScript", functionDeclaration="() => {%s}" % UNCAUGHT)
+        self.command("script.addPreloadScript", functionDeclaration="() => {%s}" % RECORDER)
+        self.scheme = scheme
 
     def close(self):
         with contextlib.suppress(Exception):

@@ -1,7 +1,7 @@
 """What the web tests know of Tandro's page: where Qt shows its windows, where the controls stand in
-them, and how to read the crosses, the focus and the texts off the page's pixels; and a test case
-that opens the site in a browser of its own and checks, after each test, that its scripts threw
-nothing they did not catch.
+them, and how to read the crosses, the focus, the texts and their contrast off the page's pixels;
+and a test case that opens the site in a browser of its own and checks, after each test, that its
+scripts threw nothing they did not catch and that its security policy refused nothing.
 
 The site is the folder that TANDRO_SITE names; pictures go into TANDRO_PICTURES, where it is set.
 """
@@ -34,11 +34,13 @@ WORDS = ["Hates", "Friend", "Love", "Admire", "Marriage", "Enemy"]  # the word l
 QT = ("(document.querySelector('#screen')?.firstElementChild?.shadowRoot"
       " || document.createDocumentFragment())")
 WINDOWS = """[...%s.querySelectorAll('.qt-window')].filter((w) => w.offsetParent).map((w) => {
-    const frame = w.getBoundingClientRect();
-    const contents = w.querySelector('.qt-window-contents').getBoundingClientRect();
+    const box = (r) => [r.x, r.y, r.width, r.height];
+    const name = w.querySelector('.window-name').getBoundingClientRect();
+    const bar = w.querySelector('.title-bar').getBoundingClientRect();
     return {title: w.querySelector('.window-name').textContent, z: +w.style.zIndex,
-            frame: [frame.x, frame.y, frame.width, frame.height],
-            contents: [contents.x, contents.y, contents.width, contents.height]};
+            frame: box(w.getBoundingClientRect()),
+            contents: box(w.querySelector('.qt-window-contents').getBoundingClientRect()),
+            titleText: [name.x, bar.y, name.width, bar.height]};
 }).sort((a, b) => b.z - a.z)""" % QT
 # Screen readers' mirror of the windows: once a screen reader presses its button, each control has
 # an element of its own, named as the control, which the strikes are written down from.
@@ -124,6 +126,52 @@ def focused_box(image, origin):
     return None
 
 
+def luminance(rgb):
+    linear = [c / 255 / 12.92 if c <= 10.31 else ((c / 255 + 0.055) / 1.055) ** 2.4 for c in rgb]
+    return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+
+
+def contrast(first, second):
+    """The contrast ratio of two colours, as WCAG 2 defines it."""
+    lighter, darker = sorted((luminance(first), luminance(second)), reverse=True)
+    return (lighter + 0.05) / (darker + 0.05)
+
+
+def drawn_contrast(image, box):
+    """The contrast of what is drawn in box (left, top, width, height) of image against what
+    stands behind it, its commonest colour: that of the pixel that stands out most."""
+    left, top, width, height = (round(value) for value in box)
+    colours = image.crop((left, top, left + width, top + height)).getcolors(width * height)
+    background = max(colours)[1]
+    return max(contrast(colour, background) for _, colour in colours)
+
+
+# The texts of About, in pixels of its client area: (left, top, width, height) and the contrast
+# that each is to have, WCAG AA's for text, and for large text (the title, 18 points bold). "Contact
+# Information:" is taken a pixel short: its box reaches into the contact box's edge.
+ABOUT_TEXTS = {"title": ((70, 8, 259, 32), 3), "version": ((72, 40, 259, 23), 4.5),
+               "description": ((72, 64, 267, 46), 4.5), "warning": ((16, 128, 210, 15), 4.5),
+               "credit line": ((16, 144, 257, 17), 4.5),
+               "Contact Information:": ((16, 168, 185, 16), 4.5)}
+
+
+def unreadable(image, shown, scale=1):
+    """The texts of the windows shown (About in front of the main window) whose contrast in image
+    falls short, with the contrast they have; image is of the page zoomed scale times."""
+    about, *behind = shown
+    short = {}
+    left, top = client(about, False)
+    for name, ((x, y, width, height), least) in ABOUT_TEXTS.items():
+        found = drawn_contrast(image, [value * scale for value in (left + x, top + y, width, height)])
+        if found < least:
+            short[name] = round(found, 2)
+    for window in shown:
+        found = drawn_contrast(image, [value * scale for value in window["titleText"]])
+        if found < 4.5:
+            short["title bar: " + window["title"]] = round(found, 2)
+    return short
+
+
 def cut_off(image, origin, texts):
     """The texts whose box has ink at an edge where the text would be cut off."""
     def ink(x, top, height):
@@ -131,6 +179,47 @@ def cut_off(image, origin, texts):
     return [name for name, ((x, y, width, height), side) in texts.items()
             if (side in ("left", "both") and ink(x, y, height))
             or (side in ("right", "both") and ink(x + width - 1, y, height))]
+
+
+# Done in the page, what its security policy is there to refuse: script made from text, a script
+# and a style written into the page, a plugin's object, and a base for its addresses. What of it
+# took effect all the same comes back (a plugin's object is known by its refusal alone: see
+# refusals()).
+FORBIDDEN = """(() => {
+    const took = [];
+    try { if (eval('true')) took.push('eval'); } catch {}
+    const added = [['script', 'window.ranInline = true;'], ['style', 'main { visibility: hidden; }'],
+                   ['object', ''], ['base', '']].map(([tag, text]) => {
+        const element = document.createElement(tag);
+        element.textContent = text;
+        if (tag == 'object') element.data = 'heart.svg';
+        if (tag == 'base') element.href = 'https://elsewhere.invalid/';
+        (tag == 'object' ? document.body : document.head).append(element);
+        return element;
+    });
+    if (window.ranInline) took.push('script');
+    if (getComputedStyle(document.querySelector('main')).visibility == 'hidden') took.push('style');
+    if (document.baseURI.includes('elsewhere')) took.push('base');
+    added.forEach((element) => element.remove());
+    return took;
+})()"""
+
+
+def refusals(page, count):
+    """Once count refusals have been recorded, each as the kind of thing refused (script, style,
+    object, base) and whether it was written into the page (inline) or made from text (eval);
+    taken away, so that a test's own refusals are not the page's."""
+    page.wait_for("refused.length >= args[0]", count, timeout=10)
+    kinds = {"script-src": "script", "style-src": "style", "object-src": "object",
+             "base-uri": "base"}
+    found = []
+    if isinstance(page, browser.Chromium):
+        page.console()  # where Chromium says them too
+    for refusal in page.evaluate("refused.splice(0)"):
+        directive, refused = refusal.split(" ", 1)
+        kind = kinds.get(directive.replace("-elem", ""), directive)
+        found.append(kind + (" " + refused if refused in ("inline", "eval") else ""))
+    return sorted(found)
 
 
 def result(page, sentence, timeout=15):
@@ -143,6 +232,24 @@ def strikes(page):
     """The slots struck since the last call, in the order the page's mirror was told of them."""
     log = page.evaluate("strikes.splice(0)")
     return [WORDS.index(word[1:]) + 1 for word in log if word.startswith("+")]
+
+
+# The colour schemes that a browser may prefer: see browser.Chromium.show_in.
+SCHEMES = ("light", "dark", "forced")
+
+
+def readable(test, picture, scale=1, timeout=10):
+    """Waits until every text of the windows shown reads (About in front of the main window, as
+    unreadable() says), as the browser draws them; the texts that still fall short, if any. The
+    last look is kept as picture."""
+    short = {}
+
+    def reads():
+        short.clear()
+        short.update(unreadable(test.screenshot(picture), windows(test.page), scale))
+        return not short
+    until(reads, timeout, 0.2)
+    return short
 
 
 def play(page, main, your_name, partner_name):
@@ -176,27 +283,49 @@ class PageTest(unittest.TestCase):
             self.skipTest("TANDRO_SITE names no site")
         self.page = self.browser()
         self.addCleanup(lambda: self.page.close())
-        self.server = browser.Server(SITE)
+        self.server = browser.Server(SITE, self.page.handler)
         self.addCleanup(self.server.stop)
 
     def tearDown(self):
         errors = self.page.uncaught()
+        refused = self.page.refused()
         if isinstance(self.page, browser.Chromium):
-            errors += [message for level, message in self.page.console()
+            console = [message for level, message in self.page.console()]
+            errors += [message for message in console
                        if "Uncaught" in message or "AudioContext was not allowed" in message]
+            refused += [message for message in console if "Content Security Policy" in message]
         self.assertEqual(errors, [], "the page's scripts threw errors they did not catch")
+        self.assertEqual(refused, [], "the page's security policy refused what the page did")
 
     def use(self, page):
         """Goes on in page, another browser, instead."""
         self.page.close()
         self.page = page
 
-    def open(self, server=None):
-        self.page.open((server or self.server).address + "index.html")
+    def open(self, server=None, folder=""):
+        """Opens the page of the site that server serves, at folder/ of it if given."""
+        self.page.open((server or self.server).address + folder + "index.html")
 
     def shot(self, name):
         if PICTURES:
             self.page.screenshot(os.path.join(PICTURES, name))
+
+    def screenshot(self, name=None):
+        """What the page shows, kept in TANDRO_PICTURES as name where that is set."""
+        return self.page.screenshot(os.path.join(PICTURES, name) if PICTURES and name else None)
+
+    def about_after_a_game(self, picture):
+        """Opens the page, plays 'Ram' and 'Sita' as a computer's user does and opens About by its
+        access key; then waits until the texts of both windows read, keeping the picture. What
+        falls short, if anything does."""
+        self.open()
+        main = front(self.page, 1)
+        self.assertTrue(main, "the main window shows")
+        play(self.page, main, "Ram", "Sita")
+        self.assertTrue(result(self.page, "The result is Hates."), "the game plays out")
+        self.page.key("b", alt=True)
+        self.assertTrue(front(self.page, 2), "About opens in front of the main window")
+        return readable(self, picture)
 
     def copy_of_site(self):
         """A copy of the site, in a folder of its own for this test."""

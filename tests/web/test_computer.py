@@ -1,13 +1,18 @@
-"""Tandro's page in Chromium on a computer: what the page is, the main window and its captions, a
-game, the messages, input during a game, what screen readers find, About, Exit, and the windows'
-title bars."""
+"""Tandro's page in Chromium on a computer: what the page is and the code it runs, the main window
+and its captions, a game, the messages, input during a game, what screen readers find, About in
+light, dark and forced colours, Exit, and the windows' title bars."""
 
+import base64
+import io
 import unittest
 
+from PIL import Image
+
 from browser import until
-from tandro_page import (ABOUT, CLIENT, ENABLE_SCREEN_READER, QT, WINDOW, WORDS, PageTest, at,
-                         client, crosses, cut_off, focused_box, front, pixel, play, result,
-                         strikes, windows)
+from tandro_page import (ABOUT, CLIENT, ENABLE_SCREEN_READER, FORBIDDEN, QT, SCHEMES, WINDOW,
+                         WORDS, PageTest, at, client, contrast, crosses, cut_off, focused_box,
+                         front, luminance, pixel, play, readable, refusals, result, strikes,
+                         windows)
 
 # Texts that fill most of their boxes, with the side where a text too wide would be cut off: the
 # captions stand right-aligned, the buttons' texts centred, the About dialog's lines left-aligned.
@@ -35,14 +40,59 @@ TITLE_COLOURS = """[...%s.querySelectorAll('.qt-window')].filter((w) => w.offset
 })"""
 
 
-def contrast(first, second):
-    """The contrast ratio of two colours, as WCAG 2 defines it."""
-    def luminance(rgb):
-        linear = [c / 255 / 12.92 if c <= 10.31 else ((c / 255 + 0.055) / 1.055) ** 2.4
-                  for c in rgb]
-        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
-    lighter, darker = sorted((luminance(first), luminance(second)), reverse=True)
-    return (lighter + 0.05) / (darker + 0.05)
+# What the program shows at the end of each game, as it tells the page the result (before the
+# input held during the game is let go): the names in the name boxes, read from the screen
+# readers' mirror, and the main window as last drawn. And the input given since, by the user's
+# keys and clicks, each with whether a result had come before it.
+WATCH_RESULTS = """(() => {
+    const box = (name) => %s.querySelector(`input[aria-label="${name}"]`).value;
+    const canvas = () => [...%s.querySelectorAll('.qt-window')]
+        .find((w) => w.querySelector('.window-name').textContent == 'Tandro')
+        .querySelector('canvas');
+    window.results = [];
+    window.given = [];
+    const announce = TandroPage.announce;
+    TandroPage.announce = (sentence) => {
+        if (sentence)
+            results.push({sentence, names: [box('Your Name'), box('Your Partners Name')],
+                          drawn: canvas().toDataURL()});
+        announce(sentence);
+    };
+    for (const kind of ['keydown', 'mousedown'])
+        addEventListener(kind, (event) => event.isTrusted && given.push(
+            [kind == 'keydown' ? event.key : 'click', results.length]), true);
+})()""" % (QT, QT)
+# Input given during a game of 'Ram' and 'Sita', from the user's or the partner's name, and
+# what the game leaves: the result, with the names as they stood when the game began and the focus
+# where it was, then the names and the box with the focus once the input has been let go, and the
+# result of the next game.
+DURING_A_GAME = {
+    # A click into the user's name and a letter typed at its end, once the first word is struck.
+    "a click and a letter": ("Enter", lambda test: (
+        test.page.wait_for("strikes.includes('+Marriage')", timeout=10),
+        test.page.click(*at(test.main, "txtYourName")), test.page.key("End"), test.page.type("a")),
+        ["Rama", "Sita"], "txtYourName", "Admires"),
+    # Go by its access key, and letters typed at once after it, still in the partner's name.
+    "Alt+G then letters": ("Alt+G", lambda test: test.page.type("zz"),
+                           ["Ram", "Sitazz"], "txtYourPartner", "Marriage"),
+}
+
+
+def picture(data_url):
+    return Image.open(io.BytesIO(base64.b64decode(data_url.split(",", 1)[1]))).convert("RGB")
+
+
+def looks(image, shown):
+    """How the windows shown, About in front of the main window, are drawn in image: whether the
+    main window (at the foot of its client area, below About) and each frame are dark, and whether
+    About is white."""
+    about, main = shown
+    dark = lambda rgb: luminance(rgb) < 0.2
+    frame = lambda window: image.getpixel((round(window["frame"][0] + 2),
+                                           round(window["frame"][1] + window["frame"][3] / 2)))
+    return {"main window dark": dark(pixel(image, client(main), 4, CLIENT[1] - 4)),
+            "its frame dark": dark(frame(main)), "About's frame dark": dark(frame(about)),
+            "About white": pixel(image, client(about, False), 4, 4) == (255, 255, 255)}
 
 
 def title_contrasts(page):
@@ -95,6 +145,38 @@ class OnAComputer(PageTest):
         self.assertTrue(all(ratio >= 4.5 for ratio in title_contrasts(self.page)),
                         title_contrasts(self.page))
 
+    def test_the_page_runs_only_its_own_code(self):
+        # What its policy refuses is refused, and heard as the recorder hears any refusal: after
+        # each test, none is to have come.
+        self.assertEqual(self.page.evaluate(FORBIDDEN), [], "none of it took effect")
+        self.assertEqual(refusals(self.page, 5),
+                         ["base", "object", "script eval", "script inline", "style inline"])
+
+    def test_about_reads_in_light_dark_and_forced_colours(self):
+        for scheme in SCHEMES:
+            with self.subTest(scheme=scheme):
+                self.page.show_in(scheme)
+                self.assertEqual(self.about_after_a_game("web-%s-about.png" % scheme), {},
+                                 "each text reads against what stands behind it")
+                if scheme != "forced":
+                    dark = scheme == "dark"
+                    self.assertEqual(looks(self.screenshot(), windows(self.page)), {
+                        "main window dark": dark, "its frame dark": dark,
+                        "About's frame dark": dark, "About white": True})
+
+    def test_a_scheme_switched_while_about_is_open_changes_both_windows(self):
+        self.assertEqual(self.about_after_a_game(None), {})
+        for scheme, dark in (("dark", True), ("light", False)):
+            with self.subTest(scheme=scheme):
+                self.page.show_in(scheme)
+                # Both windows and both frames in one picture, About white.
+                turned = {"main window dark": dark, "its frame dark": dark,
+                          "About's frame dark": dark, "About white": True}
+                self.assertTrue(until(lambda: looks(self.screenshot(), windows(self.page))
+                                      == turned, 10), looks(self.screenshot(), windows(self.page)))
+                self.assertEqual(readable(self, "web-switched-to-%s.png" % scheme), {},
+                                 "About still reads")
+
     def test_screen_readers_find_every_control(self):
         self.assertEqual(self.enable_screen_reader(), "Enable Screen Reader")
         self.assertTrue(until(lambda: set(self.page.accessibility_tree()) >= {
@@ -132,28 +214,50 @@ class OnAComputer(PageTest):
         self.assertEqual(strikes(self.page), [5, 4, 6, 2, 3], "struck one at a time")
         self.assertEqual(crosses(self.page.screenshot(), self.origin), [2, 3, 4, 5, 6],
                          "the crosses stand beside the struck words")
-        self.assertEqual(self.page.evaluate("TandroPage.tones"), 1, "one beep")
+        self.assertEqual(self.page.beeps(), 1, "one beep")
         self.assertIn(("StaticText", "Friend, crossed out"), self.page.accessibility_tree())
         self.shot("web-after-game.png")
 
     def test_input_during_a_game_waits_for_its_end(self):
-        # A click into the user's name and a letter typed there move nothing until the game is
-        # over, then make 'Rama' and 'Sita', which leave "Admires".
-        self.enable_screen_reader()
-        play(self.page, self.main, "Ram", "Sita")
-        self.page.wait_for("strikes.includes('+Marriage')", timeout=10)
-        self.page.click(*at(self.main, "txtYourName"))
-        self.page.key("End")
-        self.page.type("a")
-        self.assertEqual(focused_box(self.page.screenshot(), self.origin), "txtYourPartner",
-                         "during the game the partner's name keeps the focus")
-        self.assertTrue(result(self.page, "The result is Hates."), "the game plays out")
-        self.assertTrue(until(lambda: focused_box(self.page.screenshot(), self.origin)
-                              == "txtYourName"), "then the click moves the focus")
-        strikes(self.page)
-        self.page.key("Enter")
-        self.assertTrue(result(self.page, "The result is Admires."), "the letter was kept")
-        self.assertEqual(strikes(self.page), [6, 1, 3, 2, 5])
+        for case, (go, during, names, focus, next_result) in DURING_A_GAME.items():
+            with self.subTest(case=case):
+                # The input is to come before the game's end; on a machine so busy that it came
+                # after, the game is played again in a page opened anew.
+                for _ in range(3):
+                    self.open()
+                    self.main = front(self.page, 1)
+                    self.enable_screen_reader()
+                    self.page.evaluate(WATCH_RESULTS)
+                    self.page.click(*at(self.main, "txtYourName"))
+                    self.page.type("Ram")
+                    self.page.key("Tab")
+                    self.page.type("Sita")
+                    if go == "Alt+G":
+                        self.page.key("g", alt=True)
+                    else:
+                        self.page.key(go)
+                    during(self)
+                    self.assertTrue(result(self.page, "The result is Hates."),
+                                    "the game of 'Ram' and 'Sita' plays out")
+                    if all(before == 0 for _, before in self.page.evaluate("given")):
+                        break
+                ended = self.page.evaluate("results[0]")
+                self.assertEqual(ended["names"], ["Ram", "Sita"], "nothing typed reached a box")
+                drawn = picture(ended["drawn"])  # the window's contents, its menu bar on top
+                self.assertEqual(focused_box(drawn, (0, drawn.height - CLIENT[1])),
+                                 "txtYourPartner", "the partner's name kept the focus")
+                self.assertEqual(strikes(self.page), [5, 4, 6, 2, 3])
+                self.assertEqual(crosses(self.page.screenshot(), client(self.main)),
+                                 [2, 3, 4, 5, 6])
+                # Once over, the input held is let go.
+                self.assertTrue(self.page.wait_for(
+                    "%s.querySelector('input[aria-label=\"Your Name\"]').value == args[0] && %s"
+                    ".querySelector('input[aria-label=\"Your Partners Name\"]').value == args[1]"
+                    % (QT, QT), *names, timeout=10), "then the input takes effect: %s" % names)
+                self.assertTrue(until(lambda: focused_box(self.page.screenshot(),
+                                                          client(self.main)) == focus))
+                self.page.key("Enter")
+                self.assertTrue(result(self.page, "The result is %s." % next_result))
 
     def test_about_opens_with_alt_b_and_closes_every_way(self):
         for closing in ("Escape", "Enter", "click"):

@@ -1,12 +1,17 @@
-"""How Tandro's page loads in Chromium: the progress of the download over a slow line, a download cut
-off and tried again, a program that is not there, and a browser without WebGL."""
+"""How Tandro's page loads in Chromium: the progress of the download over a slow line, the page's own
+words and bar readable in light, dark and forced colours, a download cut off and tried again, a
+program that is not there, and a browser without WebGL."""
 
 import os
 import unittest
 
 import browser
 from browser import until
-from tandro_page import SITE, PageTest, windows
+from tandro_page import SCHEMES, SITE, PageTest, contrast, drawn_contrast, windows
+
+# Where the page's own words and bar stand, in CSS pixels: (left, top, width, height).
+BOXES = """['kept', 'progress-text', 'progress'].map((id) => (({x, y, width, height}) =>
+    [x, y, width, height])(document.getElementById(id).getBoundingClientRect()))"""
 
 
 class CutOff(browser.QuietHandler):
@@ -46,6 +51,30 @@ class Loading(PageTest):
         self.assertEqual(self.page.evaluate(
             "performance.getEntriesByType('resource').filter((e) => e.name.endsWith("
             "'/tandro.wasm')).map((e) => e.initiatorType)"), ["link"], "the program comes once")
+
+    def test_the_pages_own_words_and_bar_read_in_every_scheme(self):
+        # Looked at while the program comes over a slow line, with the line that says the page
+        # plays offline shown as it is then: the words against the page, WCAG AA's 4.5:1, and the
+        # bar, a control, 3:1 against the page around it.
+        self.page.throttle(200_000)
+        for scheme in SCHEMES:
+            with self.subTest(scheme=scheme):
+                self.page.show_in(scheme)
+                self.page.send("Page.navigate", url=self.server.address + "index.html")
+                self.assertTrue(self.page.wait_for(
+                    "document.getElementById('progress').position > 0", timeout=30))
+                self.page.evaluate("document.getElementById('kept').hidden = false")
+                image = self.screenshot("web-%s-loading.png" % scheme)
+                kept, said, bar = self.page.evaluate(BOXES)
+                around = image.getpixel((round(bar[0]) - 4, round(bar[1] + bar[3] / 2)))
+                left, top, width, height = (round(value) for value in bar)
+                seen = {"offline line": drawn_contrast(image, kept),
+                        "progress": drawn_contrast(image, said),
+                        "bar": max(contrast(colour, around) for _, colour in image.crop(
+                            (left, top, left + width, top + height)).getcolors(width * height))}
+                self.assertEqual({name: round(found, 2) for name, found in seen.items()
+                                  if found < (3 if name == "bar" else 4.5)}, {}, seen)
+        self.page.throttle(None)
 
     def test_a_download_cut_off_is_said_and_tried_again(self):
         CutOff.cut = 1

@@ -1,12 +1,14 @@
 """Tandro's page on phones and a tablet, in Chromium's device emulation, played by taps alone: its
 window as large as the screen allows and drawn sharp, names as each kind of phone keyboard gives
-them, a message box, and About, nothing ever off the screen; and the page installable as an app."""
+them, a message box, and About, nothing ever off the screen; About readable in light, dark and
+forced colours; and the page installable as an app."""
 
 import unittest
 
 import browser
 from browser import until
-from tandro_page import MARGIN, QT, PageTest, at, front, menu, result, windows
+from tandro_page import (MARGIN, QT, SCHEMES, PageTest, at, front, menu, readable, result,
+                         windows)
 
 # How a phone's keyboard gives a name: key by key, a suggested or dictated word at once, a word
 # composed letter by letter then committed, a composed word replaced by the word suggested, a
@@ -107,8 +109,7 @@ class PhoneTest(PageTest):
                                 "'Ram' and 'Sita' typed %s leave Hates" % keyboard)
         if keyboards:
             self.shot("phone-%s-after-game.png" % size)
-            self.assertEqual(self.page.evaluate("TandroPage.tones"), len(keyboards),
-                             "each game beeped")
+            self.assertEqual(self.page.beeps(), len(keyboards), "each game beeped")
 
         self.page.tap(*menu(self.main()))
         self.assertTrue(until(lambda: len(windows(self.page)) == 2), "a tap on About opens it")
@@ -123,6 +124,24 @@ class PhoneTest(PageTest):
 class AnAndroidPhone(PhoneTest):
     def test_names_typed_every_way_play_by_taps(self):
         self.play_by_taps(list(KEYBOARDS))
+
+    def test_about_reads_in_light_dark_and_forced_colours(self):
+        for scheme in SCHEMES:
+            with self.subTest(scheme=scheme):
+                self.page.show_in(scheme)
+                self.open()
+                self.assertTrue(until(lambda: len(windows(self.page)) == 1), "the window shows")
+                for box, name in (("txtYourName", "Ram"), ("txtYourPartner", "Sita")):
+                    self.page.tap(*at(self.main(), box))
+                    self.page.evaluate(NEXT_FRAMES)
+                    self.page.type(name)
+                self.page.tap(*at(self.main(), "cmdGo"))
+                self.assertTrue(result(self.page, "The result is Hates."), "the game plays out")
+                self.page.tap(*menu(self.main()))
+                self.assertTrue(until(lambda: len(windows(self.page)) == 2), "About opens")
+                self.assertFits("About and the window behind are")
+                self.assertEqual(readable(self, "phone-390-%s-about.png" % scheme,
+                                          self.page.evaluate("visualViewport.scale")), {})
 
     def test_the_page_is_installable(self):
         self.open()
