@@ -8,8 +8,8 @@
 #
 # Wine has a few Windows fonts of its own ("MS Sans Serif", Tahoma) and the machine's, but none of
 # Microsoft's: the pictures show the faces Wine has, not those a Windows machine draws in.
-set -euo pipefail
 cd "$(dirname "$0")/.."
+. tools/common.sh
 folder=$(realpath -m "${1:-shots}")
 mkdir -p "$folder"
 if [ ! -f build-windows/tandro.exe ]; then
@@ -24,7 +24,7 @@ prefix=$PWD/build-windows/screenshots-wine
 tests/windows/wine_prefix.sh make "$prefix" >/dev/null 2>&1
 tests/windows/wine.sh "$prefix" build-windows/tandro.exe >/dev/null 2>&1 &
 disown # (ended with the prefix below, quietly)
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tandro$' | head -1)
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tandro$' | awk 'NR == 1')
 xdotool windowfocus --sync "$window"
 xdotool type --delay 80 Ram
 xdotool key Tab
@@ -33,7 +33,7 @@ xdotool key Return
 sleep 4 # the game takes 1.5 s
 import -window "$window" "$folder/main-window-after-game-wine.png"
 xdotool key alt+b
-about=$(timeout 30 xdotool search --sync --onlyvisible --name '^About Tandro$' | head -1)
+about=$(timeout 30 xdotool search --sync --onlyvisible --name '^About Tandro$' | awk 'NR == 1')
 sleep 1
 import -window "$about" "$folder/about-dialog-wine.png"
 tests/windows/wine_prefix.sh end "$prefix"
