@@ -17,13 +17,7 @@ as_user=()
 case $layout in
 one-line) ;;
 deb822)
-    # The same lines, as deb822: the address debootstrap chose, Debian's keyring.
-    mirror=$(awk '$1 == "deb" { print $2; exit }' /etc/apt/sources.list)
-    release=$(. /etc/os-release && echo "$VERSION_CODENAME")
-    printf '%s\n' "Types: deb" "URIs: $mirror" "Suites: $release" "Components: main" \
-        "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" \
-        >/etc/apt/sources.list.d/debian.sources
-    rm /etc/apt/sources.list
+    .ci/to-deb822.sh
     DEBIAN_FRONTEND=noninteractive apt-get -qq update
     DEBIAN_FRONTEND=noninteractive apt-get -qq install -y sudo git >/dev/null
     useradd --create-home --groups sudo newcomer
