@@ -48,6 +48,8 @@ private slots:
     void textsFitTheirBoxes();
     void readableInEveryScheme_data();
     void readableInEveryScheme();
+    void coloursOnWhite_data();
+    void coloursOnWhite();
     void focusStartsOnOK();
     void everyWayOfClosingLeavesTheMainWindowAsItWas_data();
     void everyWayOfClosingLeavesTheMainWindowAsItWas();
@@ -420,6 +422,46 @@ void tst_frmAbout::readableInEveryScheme()
         QCOMPARE(background, QColor(Qt::white));
         QCOMPARE(titleColour, qRgb(255, 0, 0));
     }
+}
+
+void tst_frmAbout::coloursOnWhite_data()
+{
+    QTest::addColumn<QPalette>("desktop");
+    QTest::addColumn<bool>("contrastTheme");
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<QColor>("text");
+
+    // A desktop's palette: its window's colour and its text's.
+    const auto desktop = [](const QColor &window, const QColor &text) {
+        QPalette palette(window);
+        palette.setColor(QPalette::WindowText, text);
+        palette.setColor(QPalette::Text, text);
+        palette.setColor(QPalette::Base, window);
+        return palette;
+    };
+    const QColor grey(30, 30, 30);
+    QTest::newRow("a light scheme: its own text")
+            << desktop(QColor(243, 243, 243), grey) << false << QColor(Qt::white) << grey;
+    QTest::newRow("a dark scheme: a light scheme's text")
+            << desktop(QColor(50, 50, 50), QColor(240, 240, 240)) << false << QColor(Qt::white)
+            << QColor(Qt::black);
+    // Windows says so of its contrast themes only; Wine has none, so that no test above meets one.
+    QTest::newRow("a contrast theme: its colours whole")
+            << desktop(Qt::black, Qt::white) << true << QColor(Qt::black) << QColor(Qt::white);
+}
+
+void tst_frmAbout::coloursOnWhite()
+{
+    QFETCH(QPalette, desktop);
+    QFETCH(bool, contrastTheme);
+    QFETCH(QColor, window);
+    QFETCH(QColor, text);
+
+    const QPalette colours = Appearance::onWhite(desktop, contrastTheme);
+    QCOMPARE(colours.color(QPalette::Window), window);
+    QCOMPARE(colours.color(QPalette::WindowText), text);
+    QCOMPARE_GE(Appearance::contrast(colours.color(QPalette::Base), colours.color(QPalette::Text)),
+                4.5);
 }
 
 void tst_frmAbout::focusStartsOnOK()
