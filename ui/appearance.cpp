@@ -34,8 +34,12 @@ bool isContrastTheme()
     // Windows' platform says that a contrast theme is on by a colour scheme that is neither light
     // nor dark, as Qt's own Windows 11 style takes it; other platforms say Unknown when they do
     // not know.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
     return QGuiApplication::platformName() == QLatin1String("windows")
             && QGuiApplication::styleHints()->colorScheme() == Qt::ColorScheme::Unknown;
+#else
+    return false; // Qt before 6.5 (Debian 12's) tells nothing of the desktop's scheme
+#endif
 }
 
 QPalette onWhite(const QPalette &desktop, bool contrastTheme)
