@@ -182,10 +182,10 @@ def cut_off(image, origin, texts):
 
 
 # Done in the page, what its security policy is there to refuse: script made from text, a script
-# and a style written into the page, a plugin's object, and a base for its addresses. What of it
-# took effect all the same comes back (a plugin's object is known by its refusal alone: see
-# refusals()).
-FORBIDDEN = """(() => {
+# and a style written into the page, a plugin's object, and a base for its addresses; in a task of
+# the page's own, as a driver's own scripts may make script from text. What of it took effect all
+# the same comes back (a plugin's object is known by its refusal alone: see refusals()).
+FORBIDDEN = """new Promise((done) => setTimeout(() => {
     const took = [];
     try { if (eval('true')) took.push('eval'); } catch {}
     const added = [['script', 'window.ranInline = true;'], ['style', 'main { visibility: hidden; }'],
@@ -201,8 +201,8 @@ FORBIDDEN = """(() => {
     if (getComputedStyle(document.querySelector('main')).visibility == 'hidden') took.push('style');
     if (document.baseURI.includes('elsewhere')) took.push('base');
     added.forEach((element) => element.remove());
-    return took;
-})()"""
+    done(took);
+}))"""
 
 
 def refusals(page, count):
@@ -219,7 +219,7 @@ def refusals(page, count):
         directive, refused = refusal.split(" ", 1)
         kind = kinds.get(directive.replace("-elem", ""), directive)
         found.append(kind + (" " + refused if refused in ("inline", "eval") else ""))
-    return sorted(found)
+    return sorted(set(found))
 
 
 def result(page, sentence, timeout=15):

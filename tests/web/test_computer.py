@@ -84,12 +84,12 @@ def picture(data_url):
 
 def looks(image, shown):
     """How the windows shown, About in front of the main window, are drawn in image: whether the
-    main window (at the foot of its client area, below About) and each frame are dark, and whether
-    About is white."""
+    main window (at the foot of its client area, below About) and each frame (at its top left
+    corner, above About) are dark, and whether About is white."""
     about, main = shown
     dark = lambda rgb: luminance(rgb) < 0.2
     frame = lambda window: image.getpixel((round(window["frame"][0] + 2),
-                                           round(window["frame"][1] + window["frame"][3] / 2)))
+                                           round(window["frame"][1] + 2)))
     return {"main window dark": dark(pixel(image, client(main), 4, CLIENT[1] - 4)),
             "its frame dark": dark(frame(main)), "About's frame dark": dark(frame(about)),
             "About white": pixel(image, client(about, False), 4, 4) == (255, 255, 255)}
@@ -253,7 +253,9 @@ class OnAComputer(PageTest):
                 self.assertTrue(self.page.wait_for(
                     "%s.querySelector('input[aria-label=\"Your Name\"]').value == args[0] && %s"
                     ".querySelector('input[aria-label=\"Your Partners Name\"]').value == args[1]"
-                    % (QT, QT), *names, timeout=10), "then the input takes effect: %s" % names)
+                    % (QT, QT), *names, timeout=10), "then the input takes effect: %s, not %s"
+                    % (names, self.page.evaluate("[...%s.querySelectorAll('input[aria-label]')]"
+                                                 ".map((box) => box.value)" % QT)))
                 self.assertTrue(until(lambda: focused_box(self.page.screenshot(),
                                                           client(self.main)) == focus))
                 self.page.key("Enter")
