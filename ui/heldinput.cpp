@@ -75,12 +75,23 @@ void HeldInput::keep(QObject *receiver, const QEvent &event)
             });
 }
 
+void HeldInput::keepForFocus(const QEvent &event)
+{
+    // An input method's text goes to the widget with the focus, as a key does: the one that has it
+    // when the text is handed on, which a click held before it may have moved.
+    m_held.push_back([this, event = std::shared_ptr<QEvent>(event.clone())] {
+        QWidget *focus = m_window->focusWidget();
+        if (focus && focus->testAttribute(Qt::WA_InputMethodEnabled))
+            QCoreApplication::sendEvent(focus, event.get());
+    });
+}
+
 bool HeldInput::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::InputMethod && watched->isWidgetType()) {
         if (static_cast<QWidget *>(watched)->window() != m_window)
             return false;
-        keep(watched, *event);
+        keepForFocus(*event);
         return true;
     }
     if (watched != m_window->windowHandle() || !event->spontaneous())

@@ -11,15 +11,16 @@ class QWidget;
 // Makes what the user does to a window wait while the window is busy, and hands it on once it is
 // not, in the order it came: keys (access keys and other shortcuts included), mouse buttons,
 // double clicks and moves, taps (as the mouse clicks they stand for), text from an input method (a
-// phone's keyboard), and commands that come without passing the window's input (a button clicked
-// a moment after its access key was pressed, or pressed by a screen reader, or a close from the
-// window's frame). What the window does by itself, painting and timers, goes on meanwhile.
+// phone's keyboard, or a web page's), and commands that come without passing the window's input (a
+// button pressed by a screen reader, or a close from the window's frame). What the window does by
+// itself, painting and timers, goes on meanwhile.
 //
 // The input is taken as it reaches the window, and handed on to the window as the same events, so
 // that the window's widgets meet it as they would have: a key goes to the widget with the focus
 // and meets the shortcuts first, a click gives the focus to what it lands on, and two clicks are a
 // double click as they were when they came. An input method's text, which goes to the widget with
-// the focus without passing the window, is taken on its way there, and handed on to that widget.
+// the focus without passing the window, is taken on its way there, and handed on to the widget
+// that has the focus then, as a key is.
 // Only Qt's public interface is used. Nothing here blocks or runs an event loop of its own: a web
 // page's loop must never block.
 class HeldInput : public QObject
@@ -47,6 +48,7 @@ protected:
 private:
     void stopHolding();
     void keep(QObject *receiver, const QEvent &event);
+    void keepForFocus(const QEvent &event);
 
     QWidget *m_window;
     bool m_holding = false;

@@ -17,7 +17,14 @@
 using namespace std::chrono_literals;
 
 // What a user does during a game.
-enum class Input { Letter, AccessKey, Click, DoubleClick, InputMethodText };
+enum class Input {
+    Letter,
+    AccessKey,
+    Click,
+    DoubleClick,
+    InputMethodText,
+    ClickThenInputMethodText
+};
 Q_DECLARE_METATYPE(Input)
 
 // How a user asks for a command.
@@ -283,6 +290,10 @@ void tst_frmMain::inputDuringAGameWaitsForItsEnd_data()
     // As a phone's keyboard gives it: straight to the name box, not through the window.
     QTest::newRow("a word from an input method")
             << Input::InputMethodText << "txtYourPartner: Sitaz|";
+    // As a web page gives a letter typed into the box that a click gave the focus to: the text goes
+    // where the focus is once the click has been handed on.
+    QTest::newRow("a click into the other name box, then a word from an input method")
+            << Input::ClickThenInputMethodText << "txtYourName: Ramz|";
 }
 
 void tst_frmMain::inputDuringAGameWaitsForItsEnd()
@@ -314,13 +325,8 @@ void tst_frmMain::inputDuringAGameWaitsForItsEnd()
                 QWindowSystemInterface::handleKeyEvent<Delivery>(window, type, Qt::Key_Y,
                                                                  Qt::AltModifier, "y");
         }
-        if (input == Input::InputMethodText) {
-            QInputMethodEvent word;
-            word.setCommitString("z");
-            QCoreApplication::sendEvent(QApplication::focusWidget(), &word);
-        }
-        for (int click = 0; click < (input == Input::DoubleClick ? 2 : input == Input::Click);
-             ++click) {
+        const bool clickFirst = input == Input::Click || input == Input::ClickThenInputMethodText;
+        for (int click = 0; click < (input == Input::DoubleClick ? 2 : clickFirst); ++click) {
             const ulong time = 1000 + 200 * click;
             QWindowSystemInterface::handleMouseEvent<Delivery>(
                     window, time, intoYourName, window->mapToGlobal(intoYourName), Qt::LeftButton,
@@ -328,6 +334,12 @@ void tst_frmMain::inputDuringAGameWaitsForItsEnd()
             QWindowSystemInterface::handleMouseEvent<Delivery>(
                     window, time + 100, intoYourName, window->mapToGlobal(intoYourName),
                     Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
+        }
+        if (input == Input::InputMethodText || input == Input::ClickThenInputMethodText) {
+            QWindowSystemInterface::flushWindowSystemEvents(); // the click has come first
+            QInputMethodEvent word;
+            word.setCommitString("z");
+            QCoreApplication::sendEvent(QApplication::focusWidget(), &word);
         }
     };
     m_window->typeNames("Ram", "Sita");
