@@ -27,6 +27,8 @@ double drawnContrast(const QImage &image, const QRect &area);
 // back afterwards.
 enum class Scheme { Platform, DarkPalette };
 void useScheme(Scheme scheme);
+// Why the windows cannot be drawn in scheme where the tests run, or nothing if they can.
+QString schemeNotShown(Scheme scheme);
 // Whether the platform's scheme and style are those that CTest set the desktop to, if it set them
 // (TANDRO_PLATFORM_SCHEME: light, dark; TANDRO_PLATFORM_STYLE: the style's name): a theme that did
 // not take would test nothing.
