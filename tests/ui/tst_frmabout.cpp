@@ -409,11 +409,19 @@ void tst_frmAbout::readableInEveryScheme()
     QVERIFY(m_dialogSeen);
     QCOMPARE(contrasts.size(), 8);
     QStringList unreadable;
+    QString lowestName;
+    double lowest = 0;
     for (auto it = contrasts.cbegin(); it != contrasts.cend(); ++it) {
-        const double least = it.key() == QLatin1String("lblTitle") ? 3 : 4.5;
-        if (it.value() < least)
+        const bool title = it.key() == QLatin1String("lblTitle");
+        if (it.value() < (title ? 3 : 4.5))
             unreadable << QStringLiteral("%1 %2:1").arg(it.key()).arg(it.value(), 0, 'f', 2);
+        if (!title && (lowestName.isEmpty() || it.value() < lowest)) {
+            lowestName = it.key();
+            lowest = it.value();
+        }
     }
+    qInfo("contrast: lblTitle %.2f:1, lowest of the rest %s %.2f:1", contrasts["lblTitle"],
+          qPrintable(lowestName), lowest);
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
     if (!contrastTheme) {
         QCOMPARE(background, QColor(Qt::white));
