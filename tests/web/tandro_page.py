@@ -155,6 +155,27 @@ ABOUT_TEXTS = {"title": ((70, 8, 259, 32), 3), "version": ((72, 40, 259, 23), 4.
                "Contact Information:": ((16, 168, 185, 16), 4.5)}
 
 
+# The main window's texts, in pixels of its client area: its two captions and the six words, and
+# inside their frames, the name boxes and the buttons.
+MAIN_TEXTS = {"lblYourName": (8, 16, 97, 17), "lblPartnerName": (8, 48, 97, 17),
+              **{word: (120, CROSS_TOP + CROSS_PITCH * slot, 57, 17)
+                 for slot, word in enumerate(WORDS)},
+              **{name: (x + 4, y + 4, width - 8, height - 8)
+                 for name, (x, y, width, height) in PLACES.items() if name != "cmdOK"}}
+
+
+def main_unreadable(image, main, scale=1):
+    """The texts of the main window, with nothing in front of it, whose contrast in image falls
+    short of 4.5:1, with the contrast they have; image is of the page zoomed scale times."""
+    left, top = client(main)
+    short = {}
+    for name, (x, y, width, height) in MAIN_TEXTS.items():
+        found = drawn_contrast(image, [value * scale for value in (left + x, top + y, width, height)])
+        if found < 4.5:
+            short[name] = round(found, 2)
+    return short
+
+
 def unreadable(image, shown, scale=1):
     """The texts of the windows shown (About in front of the main window) whose contrast in image
     falls short, with the contrast they have; image is of the page zoomed scale times."""
@@ -315,17 +336,20 @@ class PageTest(unittest.TestCase):
         return self.page.screenshot(os.path.join(PICTURES, name) if PICTURES and name else None)
 
     def about_after_a_game(self, picture):
-        """Opens the page, plays 'Ram' and 'Sita' as a computer's user does and opens About by its
-        access key; then waits until the texts of both windows read, keeping the picture. What
-        falls short, if anything does."""
+        """Opens the page and plays 'Ram' and 'Sita' as a computer's user does, and looks at the
+        main window's texts; then opens About by its access key, and waits until the texts of both
+        windows read, keeping the picture (and the main window's, named "after-game" for "about").
+        What falls short, if anything does."""
         self.open()
         main = front(self.page, 1)
         self.assertTrue(main, "the main window shows")
         play(self.page, main, "Ram", "Sita")
         self.assertTrue(result(self.page, "The result is Hates."), "the game plays out")
+        game = picture and picture.replace("about", "after-game")
+        short = main_unreadable(self.screenshot(game), main)
         self.page.key("b", alt=True)
         self.assertTrue(front(self.page, 2), "About opens in front of the main window")
-        return readable(self, picture)
+        return {**short, **readable(self, picture)}
 
     def copy_of_site(self):
         """A copy of the site, in a folder of its own for this test."""

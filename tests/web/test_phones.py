@@ -7,8 +7,8 @@ import unittest
 
 import browser
 from browser import until
-from tandro_page import (MARGIN, QT, SCHEMES, PageTest, at, front, menu, readable, result,
-                         windows)
+from tandro_page import (MARGIN, QT, SCHEMES, PageTest, at, front, main_unreadable, menu, readable,
+                         result, windows)
 
 # How a phone's keyboard gives a name: key by key, a suggested or dictated word at once, a word
 # composed letter by letter then committed, a composed word replaced by the word suggested, a
@@ -137,6 +137,9 @@ class AnAndroidPhone(PhoneTest):
                     self.page.type(name)
                 self.page.tap(*at(self.main(), "cmdGo"))
                 self.assertTrue(result(self.page, "The result is Hates."), "the game plays out")
+                self.assertEqual(main_unreadable(
+                    self.screenshot("phone-390-%s-after-game.png" % scheme), self.main(),
+                    self.page.evaluate("visualViewport.scale")), {})
                 self.page.tap(*menu(self.main()))
                 self.assertTrue(until(lambda: len(windows(self.page)) == 2), "About opens")
                 self.assertFits("About and the window behind are")
