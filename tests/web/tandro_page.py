@@ -155,37 +155,38 @@ ABOUT_TEXTS = {"title": ((70, 8, 259, 32), 3), "version": ((72, 40, 259, 23), 4.
                "Contact Information:": ((16, 168, 185, 16), 4.5)}
 
 
-# The main window's texts, in pixels of its client area: its two captions and the six words, and
-# inside their frames, the name boxes and the buttons.
-MAIN_TEXTS = {"lblYourName": (8, 16, 97, 17), "lblPartnerName": (8, 48, 97, 17),
-              **{word: (120, CROSS_TOP + CROSS_PITCH * slot, 57, 17)
-                 for slot, word in enumerate(WORDS)},
-              **{name: (x + 4, y + 4, width - 8, height - 8)
-                 for name, (x, y, width, height) in PLACES.items() if name != "cmdOK"}}
+# The main window's texts, in pixels of its client area, and the contrast each is to have: its two
+# captions and the six words, and inside their frames, the name boxes and the buttons.
+MAIN_TEXTS = {name: (box, 4.5) for name, box in {
+    "lblYourName": (8, 16, 97, 17), "lblPartnerName": (8, 48, 97, 17),
+    **{word: (120, CROSS_TOP + CROSS_PITCH * slot, 57, 17) for slot, word in enumerate(WORDS)},
+    **{name: (x + 4, y + 4, width - 8, height - 8)
+       for name, (x, y, width, height) in PLACES.items() if name != "cmdOK"}}.items()}
+
+
+def falling_short(image, origin, texts, scale=1):
+    """Of texts (each a box from origin, in pixels, and the contrast it is to have), those whose
+    contrast in image falls short, with the contrast they have; image is of the page zoomed scale
+    times."""
+    left, top = origin
+    short = {}
+    for name, ((x, y, width, height), least) in texts.items():
+        found = drawn_contrast(image, [value * scale for value in (left + x, top + y, width, height)])
+        if found < least:
+            short[name] = round(found, 2)
+    return short
 
 
 def main_unreadable(image, main, scale=1):
-    """The texts of the main window, with nothing in front of it, whose contrast in image falls
-    short of 4.5:1, with the contrast they have; image is of the page zoomed scale times."""
-    left, top = client(main)
-    short = {}
-    for name, (x, y, width, height) in MAIN_TEXTS.items():
-        found = drawn_contrast(image, [value * scale for value in (left + x, top + y, width, height)])
-        if found < 4.5:
-            short[name] = round(found, 2)
-    return short
+    """The texts of the main window, with nothing in front of it, that fall short in image."""
+    return falling_short(image, client(main), MAIN_TEXTS, scale)
 
 
 def unreadable(image, shown, scale=1):
     """The texts of the windows shown (About in front of the main window) whose contrast in image
     falls short, with the contrast they have; image is of the page zoomed scale times."""
     about, *behind = shown
-    short = {}
-    left, top = client(about, False)
-    for name, ((x, y, width, height), least) in ABOUT_TEXTS.items():
-        found = drawn_contrast(image, [value * scale for value in (left + x, top + y, width, height)])
-        if found < least:
-            short[name] = round(found, 2)
+    short = falling_short(image, client(about, False), ABOUT_TEXTS, scale)
     for window in shown:
         found = drawn_contrast(image, [value * scale for value in window["titleText"]])
         if found < 4.5:
