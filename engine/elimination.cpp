@@ -24,10 +24,10 @@ QString relationshipWord(int slot)
     return QCoreApplication::translate("Tandro::Board", Words[slot - 1]);
 }
 
-QList<int> strikeOrder(qsizetype iNumber)
+void ShowResult(QList<Step> &shown, qsizetype iNumber)
 {
     if (iNumber < 1)
-        return {};
+        return;
 
     std::array<int, SlotCount> inPlay; // in slot order; the first `left` are still in play
     std::iota(inPlay.begin(), inPlay.end(), 1);
@@ -36,37 +36,16 @@ QList<int> strikeOrder(qsizetype iNumber)
     // Counting round the slots still in play, from the one at index start as number 1, reaches
     // number iNumber at index (start + iNumber - 1) modulo their count, however large iNumber is.
     // Removing the struck slot leaves its successor at the same index, where counting resumes.
-    QList<int> struck;
-    struck.reserve(StrikeCount);
     qsizetype start = 0;
-    while (struck.size() < StrikeCount) {
+    while (left > 1) {
         const qsizetype at = (start + (iNumber - 1) % left) % left;
-        struck.append(inPlay[at]);
+        shown << Step { .kind = Step::Strike, .slot = inPlay[at] } << Step { .kind = Step::Pause };
         std::move(inPlay.begin() + at + 1, inPlay.begin() + left, inPlay.begin() + at);
         --left;
         start = at;
     }
-    return struck;
-}
-
-int slotLeft(const QList<int> &struck)
-{
-    for (int slot = 1; slot <= SlotCount; ++slot) {
-        if (!struck.contains(slot))
-            return slot;
-    }
-    return 0;
-}
-
-void ShowResult(QList<Step> &shown, qsizetype iNumber)
-{
-    const QList<int> struck = strikeOrder(iNumber);
-    if (struck.isEmpty())
-        return;
-    for (const int slot : struck)
-        shown << Step { .kind = Step::Strike, .slot = slot } << Step { .kind = Step::Pause };
     shown << Step { .kind = Step::Beep }
-          << Step { .kind = Step::AnnounceResult, .slot = slotLeft(struck) };
+          << Step { .kind = Step::AnnounceResult, .slot = inPlay[0] };
 }
 
 } // namespace Tandro
