@@ -1,6 +1,7 @@
 #include "frmmain.h"
 #include "process.h"
 #include "startup.h"
+#include "translation.h"
 
 #include <tandro/identity.h>
 
@@ -12,7 +13,7 @@ int main(int argc, char *argv[])
     if (const std::optional<int> status = StartUp::answerCommandLine(argc, argv))
         return *status;
     const std::unique_ptr<QApplication> application = StartUp::makeApplication(argc, argv);
-    Process::setUp();
+    Process::setUp(Translation::forPlayer());
     frmMain window;
     StartUp::showMainWindow(window);
     return QApplication::exec();

@@ -1,6 +1,7 @@
 # Draws the heart icon afresh into a scratch folder and fails if the files kept in the repository
 # differ from what the script draws now.
-#   cmake -DPYTHON=... -DICONS=<ui/icons> -DWORK=<scratch folder> -P icon_is_current.cmake
+#   cmake -DPYTHON=... -DICONS=<ui/icons> -DFILES=<its files> -DWORK=<scratch folder>
+#       -P icon_is_current.cmake
 if(NOT PYTHON)
     message(FATAL_ERROR "python3 is needed to draw the icon")
 endif()
@@ -10,9 +11,7 @@ execute_process(COMMAND "${PYTHON}" "${ICONS}/make_heart.py" "${WORK}" RESULT_VA
 if(failed)
     message(FATAL_ERROR "make_heart.py failed")
 endif()
-foreach(name heart.ico heart-windows.ico heart.svg heart-16.png heart-32.png heart-48.png
-        heart-64.png heart-128.png heart-256.png heart-192.png heart-512.png heart-maskable-512.png
-        heart-touch-180.png)
+foreach(name IN LISTS FILES)
     execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${ICONS}/${name}" "${WORK}/${name}"
         RESULT_VARIABLE differs)
     if(differs)

@@ -8,6 +8,7 @@
 
 #include "frmmain.h"
 #include "process.h"
+#include "translation.h"
 
 #include <tandro/identity.h>
 
@@ -27,7 +28,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     Tandro::Identity::apply();
-    Process::setUp();
+    Process::setUp(Translation::forPlayer()); // LANGUAGE=de pictures the windows in German
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
     frmMain window;

@@ -1,10 +1,8 @@
 #include "frmabout.h"
 
 #include "appearance.h"
-#include "controls.h"
 #include "fonts.h"
-#include "hearticon.h"
-#include "twips.h"
+#include "form.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -35,7 +33,7 @@ constexpr Line Lines[] = {
     { "Line1_0", 120, 2160, 5669, 2160, 2, 0xffffffff }, // white on white: it does not show
 };
 
-using Controls::makeLabel;
+using Form::makeLabel;
 
 // A line is drawn as a box of its colour, as long as the line and as high as it is wide.
 void makeLine(QWidget *parent, const Line &line)
@@ -43,9 +41,9 @@ void makeLine(QWidget *parent, const Line &line)
     const int dpi = parent->logicalDpiX();
     auto *rule = new QWidget(parent);
     rule->setObjectName(QLatin1String(line.name));
-    const QPoint from(Twips::toPixels(line.x1, dpi), Twips::toPixels(line.y1, dpi));
-    const QPoint to(Twips::toPixels(line.x2, dpi), Twips::toPixels(line.y2, dpi));
-    rule->setGeometry(QRect(from, QSize(to.x() - from.x(), line.width)));
+    const QPoint from(Form::toPixels(line.x1, dpi), Form::toPixels(line.y1, dpi));
+    const QPoint to(Form::toPixels(line.x2, dpi), Form::toPixels(line.y2, dpi));
+    rule->setGeometry(Form::placed(parent, QRect(from, QSize(to.x() - from.x(), line.width))));
     QPalette colour;
     colour.setColor(QPalette::Window, QColor::fromRgb(line.colour));
     rule->setPalette(colour);
@@ -56,18 +54,15 @@ void makeLine(QWidget *parent, const Line &line)
 
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
-    setFont(Fonts::windowFont());
-    setWindowTitle(tr("About Tandro"));
-    setWindowIcon(heartIcon());
+    // A fixed dialog frame: no resizing, no minimise or maximise button.
+    Form::setUp(this, tr("About Tandro"),
+                Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                        | Qt::MSWindowsFixedSizeDialogHint,
+                this, ClientWidth, ClientHeight);
     // Modal to the whole application, as exec() would make it; shown without exec(), which would
     // block.
     setWindowModality(Qt::ApplicationModal);
-    // A fixed dialog frame: no resizing, no minimise or maximise button.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
-    const int dpi = logicalDpiX();
-    setFixedSize(Twips::toPixels(ClientWidth, dpi), Twips::toPixels(ClientHeight, dpi));
     setAutoFillBackground(true);
     applyColours();
     // The desktop's colours may change while the program runs (dark mode switched on, a contrast
@@ -170,6 +165,10 @@ void frmAbout::createControls()
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     auto *Label3 = makeLabel(m_form, "Label3", tr("Contact Information:"));
+    // Its box reaches a pixel into the contact box below, which stands above it: from the top, the
+    // foot of a script written deep (Arabic's) stays out of it.
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label3->setBuddy(Text1); // screen readers name the contact box by its caption
     auto *Label1 =
             makeLabel(m_form, "Label1", tr("A little game of two names, built in C++ with Qt 6."));
     makeLine(m_form, Lines[0]);
@@ -192,11 +191,14 @@ void frmAbout::createControls()
 
     lblDisclaimer =
             makeLabel(m_form, "lblDisclaimer", tr("Warning: Clicking on OK closes this Dialog !"));
+    // Its box, a line high, is a pixel or two lower than some faces' line for some scripts
+    // (Windows' for Arabic): from the top, the text loses none of its foot.
+    lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     applyColours();
 
     // The controls in the order they are created, with their places in twips.
     // clang-format off
-    const Twips::Place places[] = {
+    const Form::Place places[] = {
         { Text1, 240, 2760, 3855, 615 },
         { picIcon, 240, 360, 480, 480 },
         { cmdOK, 4245, 2520, 1260, 345 },
@@ -208,7 +210,7 @@ void frmAbout::createControls()
         { lblDisclaimer, 240, 1920, 3150, 225 },
     };
     // clang-format on
-    Twips::placeControls(places, logicalDpiX());
+    Form::place(this, places);
     // Labels stand beneath the controls that take input, whatever the order they were made in:
     // "Contact Information:" reaches a pixel into the contact box, whose edge shows.
     Text1->raise();

@@ -1,42 +1,56 @@
 #include "frmmain.h"
 
 #include "accessibility.h"
-#include "announcer.h"
-#include "controls.h"
+#include "defaultbutton.h"
 #include "fonts.h"
+#include "form.h"
 #include "frmabout.h"
-#include "hearticon.h"
 #include "heldinput.h"
-#include "namebox.h"
 #include "sound.h"
-#include "twips.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QShortcutEvent>
-#include <QTimer>
 
 #include <functional>
+#include <limits>
+#include <vector>
 
 namespace {
 
-using Controls::makeLabel;
+using Form::makeLabel;
 
 // The client area below the menu bar, in twips.
 constexpr int ClientWidth = 4290;
 constexpr int ClientHeight = 3945;
 
-NameBox *makeNameBox(QWidget *parent, const char *name, const QString &toolTip)
+// The board, slot 1 first: the names of each slot's cross and word, and the top of their row, in
+// twips. The crosses stand in a column from 1440, 255 wide; the words in one from 1800, 855 wide;
+// every row is 255 high, at a pitch of 240, so that neighbouring rows overlap by 15.
+struct BoardRow
 {
-    auto *box = new NameBox(parent);
+    const char *cross;
+    const char *word;
+    int top;
+};
+constexpr BoardRow Board[Tandro::SlotCount] = {
+    { "lblH", "lblHates", 1800 },  { "lblF", "lblFriend", 2040 },   { "lblL", "lblLove", 2280 },
+    { "lblA", "lblAdmire", 2520 }, { "lblM", "lblMarriage", 2760 }, { "lblE", "lblEnemy", 3000 },
+};
+
+QLineEdit *makeNameBox(QWidget *parent, const char *name, const QString &toolTip)
+{
+    auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setToolTip(toolTip);
+    // Names have no length limit (a line edit's own default is 32,767 characters).
+    box->setMaxLength(std::numeric_limits<int>::max());
     return box;
 }
 
@@ -53,26 +67,17 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &text,
 
 } // namespace
 
-const std::array<frmMain::Slot, Tandro::SlotCount> frmMain::BoardSlots = { {
-        { &frmMain::lblH, "lblH", &frmMain::lblHates, "lblHates" },
-        { &frmMain::lblF, "lblF", &frmMain::lblFriend, "lblFriend" },
-        { &frmMain::lblL, "lblL", &frmMain::lblLove, "lblLove" },
-        { &frmMain::lblA, "lblA", &frmMain::lblAdmire, "lblAdmire" },
-        { &frmMain::lblM, "lblM", &frmMain::lblMarriage, "lblMarriage" },
-        { &frmMain::lblE, "lblE", &frmMain::lblEnemy, "lblEnemy" },
-} };
-
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 {
-    setFont(Fonts::windowFont());
-    setWindowTitle(QCoreApplication::applicationName());
-    setWindowIcon(heartIcon());
     // A fixed size alone still lets the window manager offer to maximise: say which buttons the
     // frame has. The Windows hint gives the fixed single border there.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+    Form::setUp(this, QCoreApplication::applicationName(),
+                Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint,
+                client, ClientWidth, ClientHeight);
     createControls();
     mnuAbout = menuBar()->addAction(tr("A&bout"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
@@ -80,59 +85,42 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     // The window is as large as its menu bar and client area, and no larger or smaller.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    // A command that comes while a game is under way waits for its end with the user's input.
-    m_heldInput = new HeldInput(this);
-    const auto command = [this](void (frmMain::*command)()) {
-        return [this, command] { m_heldInput->run(std::bind_front(command, this)); };
-    };
-    connect(cmdGo, &QPushButton::clicked, this, command(&frmMain::go));
-    connect(cmdClear, &QPushButton::clicked, this, command(&frmMain::clearAll));
-    connect(cmdClearPartner, &QPushButton::clicked, this, command(&frmMain::clearPartner));
-    connect(mnuAbout, &QAction::triggered, this, command(&frmMain::about));
-    connect(cmdExit, &QPushButton::clicked, this, command(&frmMain::exitApplication));
-    for (QPushButton *button : { cmdGo, cmdClear, cmdClearPartner, cmdExit })
-        button->installEventFilter(this);
+    // A command that comes while a game is under way waits for its end with the user's input; one
+    // that comes past the window's input while a dialog stands over it (a screen reader's press)
+    // does nothing, as a click does then.
+    m_input = new HeldInput(this);
+    m_input->command(cmdGo, std::bind_front(&frmMain::go, this));
+    m_input->command(cmdClear, std::bind_front(&frmMain::clearAll, this));
+    m_input->command(cmdClearPartner, std::bind_front(&frmMain::clearPartner, this));
+    m_input->command(cmdExit, std::bind_front(&QWidget::close, this));
+    m_input->command(mnuAbout, std::bind_front(&frmMain::about, this));
     // Go is the window's default button, but a main window passes Enter on to nobody: the name
     // boxes press it themselves.
-    setDefaultButton(cmdGo);
+    DefaultButton::set(cmdGo);
     connect(txtYourName, &QLineEdit::returnPressed, cmdGo, &QPushButton::click);
     connect(txtYourPartner, &QLineEdit::returnPressed, cmdGo, &QPushButton::click);
-    m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
-                           [this](QWidget *, QWidget *now) { showDefaultButton(now); });
-}
 
-frmMain::~frmMain()
-{
-    // The focus moves as the controls are destroyed, after this window has ceased to be one.
-    disconnect(m_focusWatch);
+    // A precise timer: a coarse one may end a pause early. The event loop keeps the window painted
+    // meanwhile.
+    m_boardTimer.setSingleShot(true);
+    m_boardTimer.setTimerType(Qt::PreciseTimer);
+    m_boardTimer.setInterval(StrikePause);
+    connect(&m_boardTimer, &QTimer::timeout, this, &frmMain::playNext);
 }
 
 void frmMain::setStrikePause(std::chrono::milliseconds pause)
 {
-    m_strikePause = pause;
+    m_boardTimer.setInterval(pause);
 }
 
 bool frmMain::isBusy() const
 {
-    return m_heldInput->isHolding() || (m_about && m_about->isVisible());
-}
-
-bool frmMain::eventFilter(QObject *watched, QEvent *event)
-{
-    // Qt's button shows itself pressed for a tenth of a second before its click; keys typed
-    // meanwhile would reach the name boxes before the command they came after.
-    if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent *>(event)->isAmbiguous()) {
-        static_cast<QPushButton *>(watched)->click();
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
+    return m_input->isHolding() || (m_about && m_about->isVisible());
 }
 
 void frmMain::createControls()
 {
-    auto *client = new QWidget(this);
-    setCentralWidget(client);
-
+    QWidget *client = centralWidget();
     lblYourName = makeLabel(client, "lblYourName", tr("&Your Name"));
     txtYourName = makeNameBox(client, "txtYourName", tr("Fill your Name here"));
     lblPartnerName = makeLabel(client, "lblPartnerName", tr("Your &Partners Name"));
@@ -153,9 +141,8 @@ void frmMain::createControls()
     crossFont.setWeight(QFont::Bold);
     QPalette crossColours;
     crossColours.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    for (int slot = 1; slot <= Tandro::SlotCount; ++slot) {
-        const Slot &row = BoardSlots[slot - 1];
-        QLabel *cross = this->*row.cross = makeLabel(client, row.crossName, tr("X"));
+    for (int slot = 0; slot < Tandro::SlotCount; ++slot) {
+        QLabel *cross = m_board[slot].cross = makeLabel(client, Board[slot].cross, tr("X"));
         cross->setFont(crossFont);
         cross->setPalette(crossColours);
         cross->setAlignment(Qt::AlignCenter);
@@ -163,13 +150,17 @@ void frmMain::createControls()
         // A screen reader hears a struck word as crossed out, from the word itself.
         Accessibility::leaveOut(cross);
     }
-    for (int slot = 1; slot <= Tandro::SlotCount; ++slot) {
-        const Slot &row = BoardSlots[slot - 1];
-        this->*row.word = makeLabel(client, row.wordName, Tandro::relationshipWord(slot));
+    for (int slot = 0; slot < Tandro::SlotCount; ++slot)
+        m_board[slot].word =
+                makeLabel(client, Board[slot].word, Tandro::relationshipWord(slot + 1));
+    // The board's rows overlap by a pixel: filled with the window's colour, a row would hide the
+    // foot of a word written deep (Arabic's) in the row above. The window's own shows through.
+    for (const Slot &slot : m_board) {
+        slot.cross->setAutoFillBackground(false);
+        slot.word->setAutoFillBackground(false);
     }
 
     cmdExit = makeButton(client, "cmdExit", tr("E&xit"), tr("Click here to exit the Application"));
-    m_announcer = new Announcer(client);
 }
 
 void frmMain::placeControls()
@@ -177,7 +168,7 @@ void frmMain::placeControls()
     // Every control of the window in tab order, with its place in twips from the top-left corner
     // of the client area.
     // clang-format off
-    const Twips::Place places[] = {
+    std::vector<Form::Place> places = {
         { lblYourName, 120, 240, 1455, 255 },
         { txtYourName, 1680, 240, 2415, 285 },
         { lblPartnerName, 120, 720, 1455, 255 },
@@ -185,32 +176,19 @@ void frmMain::placeControls()
         { cmdGo, 240, 1200, 1095, 375 },
         { cmdClear, 1598, 1200, 1095, 375 },
         { cmdClearPartner, 2918, 1200, 1095, 375 },
-        { lblH, 1440, 1800, 255, 255 },
-        { lblF, 1440, 2040, 255, 255 },
-        { lblL, 1440, 2280, 255, 255 },
-        { lblA, 1440, 2520, 255, 255 },
-        { lblM, 1440, 2760, 255, 255 },
-        { lblE, 1440, 3000, 255, 255 },
-        { lblHates, 1800, 1800, 855, 255 },
-        { lblFriend, 1800, 2040, 855, 255 },
-        { lblLove, 1800, 2280, 855, 255 },
-        { lblAdmire, 1800, 2520, 855, 255 },
-        { lblMarriage, 1800, 2760, 855, 255 },
-        { lblEnemy, 1800, 3000, 855, 255 },
-        { cmdExit, 1440, 3360, 1095, 375 },
     };
     // clang-format on
+    for (int slot = 0; slot < Tandro::SlotCount; ++slot)
+        places.push_back({ m_board[slot].cross, 1440, Board[slot].top, 255, 255 });
+    for (int slot = 0; slot < Tandro::SlotCount; ++slot)
+        places.push_back({ m_board[slot].word, 1800, Board[slot].top, 855, 255 });
+    places.push_back({ cmdExit, 1440, 3360, 1095, 375 });
+    Form::place(centralWidget(), places);
+    for (const Slot &slot : m_board)
+        m_boardArea |= slot.cross->geometry() | slot.word->geometry();
 
-    QWidget *client = centralWidget();
-    const int dpi = client->logicalDpiX();
-    client->setFixedSize(Twips::toPixels(ClientWidth, dpi), Twips::toPixels(ClientHeight, dpi));
-    Twips::placeControls(places, dpi);
-    for (const Slot &row : BoardSlots)
-        m_board |= (this->*row.cross)->geometry() | (this->*row.word)->geometry();
-
-    // The places are listed in tab order.
     QWidget *previousInTabOrder = nullptr;
-    for (const Twips::Place &place : places) {
+    for (const Form::Place &place : places) {
         if (place.control->focusPolicy() & Qt::TabFocus) {
             if (previousInTabOrder)
                 setTabOrder(previousInTabOrder, place.control);
@@ -219,47 +197,31 @@ void frmMain::placeControls()
     }
 }
 
-void frmMain::setDefaultButton(QPushButton *button)
-{
-    m_defaultButton = button;
-    button->setDefault(true);
-}
-
-void frmMain::showDefaultButton(QWidget *focus)
-{
-    // As in a dialog, a button with the focus is drawn as the default, since Enter presses it;
-    // otherwise the window's default button is. Qt moves the emphasis this way only in dialogs:
-    // in a main window, the default button would lose it for good the first time the focus left it.
-    if (!m_defaultButton || !focus || focus->window() != this)
-        return;
-    m_defaultButton->setDefault(focus == m_defaultButton || !qobject_cast<QPushButton *>(focus));
-}
-
 void frmMain::go()
 {
     Clear_Crosses();
-    refresh(); // the crosses of an earlier game are gone before any message shows
-    play(Tandro::Go(txtYourName->text(), txtYourPartner->text()));
+    centralWidget()->repaint(
+            m_boardArea); // the crosses of an earlier game are gone before any message shows
+    m_steps = Tandro::Go(txtYourName->text(), txtYourPartner->text());
+    m_input->hold();
+    playNext();
 }
 
 void frmMain::clearAll()
 {
+    // Set, not cleared: clear() keeps what it removes as undo history, a command a letter, which a
+    // pasted million letters would keep for as long as the window lives.
     Clear_Crosses();
-    txtYourName->clear();
-    txtYourPartner->clear();
+    txtYourName->setText(QString());
+    txtYourPartner->setText(QString());
     txtYourName->setFocus();
 }
 
 void frmMain::clearPartner()
 {
     Clear_Crosses();
-    txtYourPartner->clear();
+    txtYourPartner->setText(QString());
     txtYourPartner->setFocus();
-}
-
-void frmMain::exitApplication()
-{
-    close();
 }
 
 void frmMain::about()
@@ -275,61 +237,58 @@ void frmMain::about()
     m_about->show();
 }
 
-void frmMain::play(const QList<Tandro::Step> &steps)
-{
-    m_steps = steps;
-    m_heldInput->hold();
-    playNext();
-}
-
 void frmMain::playNext()
 {
     while (!m_steps.isEmpty()) {
         const Tandro::Step step = m_steps.takeFirst();
         switch (step.kind) {
-        case Tandro::Step::ShowMessage:
-            showMessage(step.message);
+        case Tandro::Step::ShowMessage: {
+            auto *box = new QMessageBox(QMessageBox::NoIcon, Tandro::messageTitle(step.message),
+                                        Tandro::messagePrompt(step.message), QMessageBox::Ok, this);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->setWindowModality(Qt::ApplicationModal);
+            connect(box, &QDialog::finished, this, &QWidget::activateWindow); // as after About
+            connect(box, &QDialog::finished, this, &frmMain::playNext);
+            box->show();
             return; // its OK plays on
-        case Tandro::Step::Strike:
-            setCrossVisible(step.slot, true);
-            refresh();
+        }
+        case Tandro::Step::Strike: {
+            const Slot &slot = m_board.at(step.slot - 1);
+            slot.cross->show();
+            // Read word by word, the board says which words are crossed out.
+            slot.word->setAccessibleName(tr("%1, crossed out").arg(slot.word->text()));
+            // Only the board changes during a game. The name boxes may hold names long enough (a
+            // million letters) that painting them takes half a second, so they are left out.
+            centralWidget()->repaint(m_boardArea);
             break;
+        }
         case Tandro::Step::Pause:
-            pause(waitBegins());
+            m_boardTimer.start();
             return; // its end plays on
         case Tandro::Step::Beep:
-            beep();
+            Sound::beep();
             break;
         case Tandro::Step::AnnounceResult:
-            announceResult(step.slot);
+            Accessibility::announce(
+                    centralWidget(),
+                    tr("The result is %1.").arg(m_board.at(step.slot - 1).word->text()));
             break;
         case Tandro::Step::ClearAll:
             clearAll();
             break;
         }
     }
-    m_heldInput->release();
-}
-
-frmMain::Wait frmMain::waitBegins()
-{
-    m_waiting = ++m_waitsBegun;
-    return m_waiting;
-}
-
-void frmMain::waitEnded(Wait wait)
-{
-    if (wait == 0 || wait != m_waiting)
-        return;
-    m_waiting = 0;
-    playNext();
+    m_input->release();
 }
 
 void frmMain::Clear_Crosses()
 {
-    for (int slot = 1; slot <= Tandro::SlotCount; ++slot)
-        setCrossVisible(slot, false);
-    m_announcer->withdraw(); // the result of the game before holds no more
+    for (const Slot &slot : m_board) {
+        slot.cross->hide();
+        slot.word->setAccessibleName(QString());
+    }
+    Accessibility::announce(centralWidget(),
+                            QString()); // the result of the game before holds no more
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
@@ -338,60 +297,13 @@ void frmMain::closeEvent(QCloseEvent *event)
     // one from within (QWidget::close, QApplication::closeAllWindows) does not.
     if (event->spontaneous() && isBusy()) {
         event->ignore();
-        m_heldInput->run([this] { close(); });
+        m_input->run([this] { close(); });
         return;
     }
     // Nothing is asked and nothing is saved. A game under way stops at once; the input and the
     // commands that were waiting for it go with the window.
     m_steps.clear();
-    m_waiting = 0;
-    m_heldInput->drop();
+    m_boardTimer.stop();
+    m_input->drop();
     QMainWindow::closeEvent(event);
-}
-
-void frmMain::showMessage(Tandro::Message message)
-{
-    auto *box = new QMessageBox(QMessageBox::NoIcon, Tandro::messageTitle(message),
-                                Tandro::messagePrompt(message), QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::ApplicationModal);
-    connect(box, &QDialog::finished, this, [this, wait = waitBegins()] {
-        activateWindow(); // as after About
-        waitEnded(wait);
-    });
-    box->show();
-}
-
-void frmMain::setCrossVisible(int slot, bool visible)
-{
-    const Slot &row = BoardSlots.at(slot - 1);
-    (this->*row.cross)->setVisible(visible);
-    // Read word by word, the board says which words are crossed out.
-    (this->*row.word)
-            ->setAccessibleName(visible ? tr("%1, crossed out").arg(Tandro::relationshipWord(slot))
-                                        : QString());
-}
-
-void frmMain::refresh()
-{
-    // Only the board changes during a game. The name boxes may hold names long enough (a million
-    // letters) that painting them takes half a second, so they are left out.
-    centralWidget()->repaint(m_board);
-}
-
-void frmMain::pause(Wait wait)
-{
-    // A precise timer: a coarse one may end a pause early. The event loop keeps the window painted
-    // meanwhile.
-    QTimer::singleShot(m_strikePause, Qt::PreciseTimer, this, [this, wait] { waitEnded(wait); });
-}
-
-void frmMain::beep()
-{
-    Sound::beep();
-}
-
-void frmMain::announceResult(int slot)
-{
-    m_announcer->announce(tr("The result is %1.").arg(Tandro::relationshipWord(slot)));
 }

@@ -5,32 +5,17 @@
 #
 #   orca_reads_tandro.sh TANDRO
 #
-# Runs in a private X server with its own D-Bus session and accessibility bus. No speech server or
-# sound card is needed: Orca, told to use no speech server, still logs each utterance.
+# Runs in a private X server with its own D-Bus session and accessibility bus (session.sh). No speech
+# server or sound card is needed: Orca, told to use no speech server, still logs each utterance.
 set -uo pipefail
 
 if [ "${1:-}" != --inside ]; then
     tandro=$(realpath "${1:?usage: $0 TANDRO}")
-    for tool in orca Xvfb xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "TEST SKIPPED: $tool is not installed"
-            exit 0
-        fi
-    done
-    display=
-    for number in $(seq 70 130); do
-        [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] || { display=$number; break; }
-    done
-    Xvfb ":$display" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-    # (The session bus cannot raise its file limit in a container and says so: not our concern.)
-    DISPLAY=":$display" dbus-run-session -- "$0" --inside "$tandro" \
-        2> >(grep -v 'Failed to set fd limit' >&2)
-    status=$?
-    kill "$xvfb" 2>/dev/null
-    wait "$xvfb" 2>/dev/null
-    exit $status
+    if ! command -v orca >/dev/null; then
+        echo "TEST SKIPPED: orca is not installed"
+        exit 0
+    fi
+    exec "$(dirname "$0")/session.sh" "$0" --inside "$tandro"
 fi
 
 tandro=$2
@@ -47,14 +32,6 @@ finish() { # Orca takes a moment to end; the next run cannot start it until it h
     rm -rf "$work"
 }
 trap finish EXIT
-
-export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 GSETTINGS_BACKEND=memory
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-# (Disowned, so that the shell says nothing when they are ended.)
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-pids+=($!)
-disown
 
 # Fresh settings: no speech server, no sound, no braille, and a log written line by line.
 mkdir "$work/settings"

@@ -1,3 +1,5 @@
+#include "catalog.h"
+
 #include <tandro/identity.h>
 
 #include <QFileInfo>
@@ -16,6 +18,8 @@ private slots:
     void answersAndRefusals();
     void qtsOwnOptionsStillWork_data();
     void qtsOwnOptionsStillWork();
+    void speaksThePlayersLanguage_data();
+    void speaksThePlayersLanguage();
 };
 
 namespace {
@@ -27,9 +31,12 @@ enum class Display { None, Unreachable, Offscreen, UnknownPlatform, PlatformThat
 
 QProcessEnvironment environment(Display display)
 {
+    // In English, whatever the language of whoever runs the tests.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE" })
+    for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE",
+                              "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG" })
         environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     if (display != Display::None && display != Display::Offscreen)
         environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":987"));
     if (display == Display::Offscreen)
@@ -165,6 +172,60 @@ void tst_CommandLine::qtsOwnOptionsStillWork()
     QVERIFY2(!tandro.waitForFinished(1500), tandro.readAllStandardError().constData());
     tandro.kill();
     tandro.waitForFinished();
+}
+
+void tst_CommandLine::speaksThePlayersLanguage_data()
+{
+    QTest::addColumn<QStringList>("environment"); // of the language, as NAME=value
+    QTest::addColumn<QString>("translation"); // the one it speaks, or empty for English
+
+#ifdef Q_OS_WIN
+    QSKIP("Windows speaks its display language, which the window tests give under Wine");
+#endif
+    const auto row = [](const char *what, const QStringList &environment, const char *translation) {
+        QTest::newRow(what) << environment << QString::fromLatin1(translation);
+    };
+    // The order in which Linux's programs look for the language, and LANGUAGE's list in turn.
+    row("LANGUAGE, before the rest", { "LANGUAGE=fr", "LC_ALL=de_DE.UTF-8", "LANG=es_ES.UTF-8" },
+        "fr");
+    row("LC_ALL, before LC_MESSAGES and LANG",
+        { "LC_ALL=es_ES.UTF-8", "LC_MESSAGES=de_DE.UTF-8", "LANG=fr_FR.UTF-8" }, "es");
+    row("LC_MESSAGES, before LANG", { "LC_MESSAGES=it_IT.UTF-8", "LANG=fr_FR.UTF-8" }, "it");
+    row("LANG", { "LANG=pl_PL.UTF-8" }, "pl");
+    row("a region takes its language", { "LANG=de_AT.UTF-8" }, "de");
+    row("a region takes the variant there is", { "LANG=pt_PT.UTF-8" }, "pt_BR");
+    row("a language not translated gives way to the next one named", { "LANGUAGE=eo:ru:fr" }, "ru");
+    row("and, where none is, to English", { "LANGUAGE=eo:xx", "LANG=eo.UTF-8" }, "");
+    row("English, named before a language translated", { "LANGUAGE=en_GB:de" }, "");
+    row("C", { "LANG=C" }, "");
+    row("POSIX", { "LC_ALL=POSIX", "LANG=de_DE.UTF-8" }, "");
+    row("Arabic", { "LANG=ar_EG.UTF-8" }, "ar");
+}
+
+void tst_CommandLine::speaksThePlayersLanguage()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QString, translation);
+
+    QProcessEnvironment language = ::environment(Display::None);
+    language.remove(QStringLiteral("LC_ALL"));
+    for (const QString &variable : environment)
+        language.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    QProcess tandro;
+    tandro.setProcessEnvironment(language);
+    tandro.start(QStringLiteral(TANDRO_EXECUTABLE), { QStringLiteral("--help") },
+                 QIODevice::ReadOnly | QIODevice::Text);
+    QVERIFY(tandro.waitForFinished(60000));
+    QCOMPARE(tandro.exitCode(), 0);
+    // Its first line, as the translation says it. (A locale that this machine lacks makes Qt
+    // warn on standard error; what it says is no matter here.)
+    const QString firstLine =
+            QString::fromUtf8(tandro.readAllStandardOutput()).section(u'\n', 0, 0);
+    const QString program = QFileInfo(QStringLiteral(TANDRO_EXECUTABLE)).fileName();
+    QCOMPARE(firstLine,
+             Catalog(translation)
+                     .text(QStringLiteral("StartUp"), QStringLiteral("Usage: %1 [options]"))
+                     .arg(program));
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)

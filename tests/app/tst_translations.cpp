@@ -1,3 +1,4 @@
+#include "catalog.h"
 #include "frmabout.h"
 #include "frmmain.h"
 #include "startup.h"
@@ -7,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -61,7 +63,8 @@ QString readSource(QXmlStreamReader &xml)
 
 // Every text that a player or a command-line user sees is found by lupdate under the context in
 // which the program looks it up, so that a translation of it shows; and lupdate finds them all
-// without a warning.
+// without a warning. Every translation is whole and current, and gives each caption of a window an
+// access key of its own.
 class tst_Translations : public QObject
 {
     Q_OBJECT
@@ -70,6 +73,10 @@ private slots:
     void initTestCase();
     void lupdateFindsEveryTextUnderItsContext_data();
     void lupdateFindsEveryTextUnderItsContext();
+    void translationsAreWholeAndCurrent_data();
+    void translationsAreWholeAndCurrent();
+    void accessKeysAreEachCaptionsOwn_data();
+    void accessKeysAreEachCaptionsOwn();
 
 private:
     QSet<Text> m_found; // by lupdate
@@ -86,8 +93,8 @@ void tst_Translations::initTestCase()
     QProcess lupdate;
     lupdate.setWorkingDirectory(QStringLiteral(TANDRO_SOURCE));
     lupdate.start(QStringLiteral(TANDRO_LUPDATE),
-                  { QStringLiteral("engine"), QStringLiteral("ui"), QStringLiteral("app"),
-                    QStringLiteral("-ts"), ts });
+                  QStringLiteral(TANDRO_LUPDATE_ARGUMENTS).split(u'|')
+                          + QStringList { QStringLiteral("-ts"), ts });
     QVERIFY(lupdate.waitForFinished(60000));
     QCOMPARE(lupdate.exitCode(), 0);
     QCOMPARE(QString::fromLocal8Bit(lupdate.readAllStandardError()), QString()); // no warning
@@ -178,6 +185,75 @@ void tst_Translations::lupdateFindsEveryTextUnderItsContext()
     notFound.sort();
     QVERIFY2(notFound.isEmpty(), qPrintable(notFound.join(QStringLiteral("; "))));
     QCOMPARE_GT(ours, 0);
+}
+
+void tst_Translations::translationsAreWholeAndCurrent_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const QString &name : Catalog::names())
+        QTest::newRow(qPrintable(name)) << name;
+    QVERIFY(Catalog::names().size() >= 12);
+}
+
+void tst_Translations::translationsAreWholeAndCurrent()
+{
+    QFETCH(QString, name);
+
+    // Whole: every message translated.
+    QCOMPARE(Catalog(name).unfinished(), QStringList());
+
+    // Current: lupdate, run on the sources as the translations' CMake file says, leaves the file as
+    // it is. It has every text that the sources have, and none that they no longer have.
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString file = QStringLiteral("tandro_%1.ts").arg(name);
+    const QString original = QStringLiteral(TANDRO_TRANSLATIONS "/") + file;
+    const QString copy = work.filePath(file);
+    QVERIFY(QFile::copy(original, copy));
+    QProcess lupdate;
+    lupdate.setWorkingDirectory(QStringLiteral(TANDRO_SOURCE));
+    lupdate.start(QStringLiteral(TANDRO_LUPDATE),
+                  QStringLiteral(TANDRO_LUPDATE_ARGUMENTS).split(u'|')
+                          + QStringList { QStringLiteral("-silent"), QStringLiteral("-ts"), copy });
+    QVERIFY(lupdate.waitForFinished(60000));
+    QCOMPARE(lupdate.exitCode(), 0);
+    QFile before(original), after(copy);
+    QVERIFY(before.open(QIODevice::ReadOnly) && after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), before.readAll());
+}
+
+void tst_Translations::accessKeysAreEachCaptionsOwn_data()
+{
+    translationsAreWholeAndCurrent_data();
+}
+
+void tst_Translations::accessKeysAreEachCaptionsOwn()
+{
+    QFETCH(QString, name);
+
+    // Each caption of the main window that has an access key in English ("&Go") has one in each
+    // language, and no two the same; where the language's script has no letters to type with Alt
+    // (Chinese, Japanese, Devanagari), it is the English one, in parentheses: "开始(&G)".
+    const Catalog catalog(name);
+    const bool latinKeys = name == QLatin1String("zh_CN") || name == QLatin1String("ja")
+            || name == QLatin1String("hi");
+    QStringList keys;
+    for (auto it = catalog.messages().cbegin(); it != catalog.messages().cend(); ++it) {
+        const auto &[context, source] = it.key();
+        if (context != QLatin1String("frmMain") || QKeySequence::mnemonic(source).isEmpty())
+            continue;
+        const QString caption = it.value();
+        const QKeySequence key = QKeySequence::mnemonic(caption);
+        QVERIFY2(!key.isEmpty(), qPrintable(caption));
+        const QString letter = key.toString().section(u'+', -1);
+        QVERIFY2(!keys.contains(letter, Qt::CaseInsensitive), qPrintable(caption));
+        keys.append(letter);
+        if (latinKeys)
+            QVERIFY2(caption.endsWith(QStringLiteral("(&%1)").arg(
+                             QKeySequence::mnemonic(source).toString().section(u'+', -1))),
+                     qPrintable(caption));
+    }
+    QCOMPARE(keys.size(), 7); // the two captions, the four buttons and About
 }
 
 QTEST_MAIN(tst_Translations)

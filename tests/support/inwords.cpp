@@ -13,3 +13,13 @@ QString inWords(const QList<Tandro::Step> &steps)
     }
     return words.join(QLatin1String(", "));
 }
+
+QList<int> strikesIn(const QList<Tandro::Step> &steps)
+{
+    QList<int> struck;
+    for (const Tandro::Step &step : steps) {
+        if (step.kind == Tandro::Step::Strike)
+            struck.append(step.slot);
+    }
+    return struck;
+}

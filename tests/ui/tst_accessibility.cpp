@@ -11,6 +11,7 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include <functional>
 #include <memory>
 
 using namespace std::chrono_literals;
@@ -43,14 +44,13 @@ void recordEvent(QAccessibleEvent *event)
 
 } // namespace
 
-class tst_Accessibility : public QObject
+class tst_Accessibility : public WindowTest
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
     void init();
-    void cleanup();
     void cleanupTestCase();
 
     void theResultIsAnnouncedOnce_data();
@@ -61,27 +61,18 @@ private slots:
     void nameBoxesReadTheWholeName();
     void characterPlacesMatchTheNameBox_data();
     void characterPlacesMatchTheNameBox();
+    void editsTakeOnlyOffsetsInTheName_data();
+    void editsTakeOnlyOffsetsInTheName();
 
 private:
-    QLineEdit *lineEdit(const char *name) const
-    {
-        return m_window->findChild<QLineEdit *>(QLatin1String(name));
-    }
-    QPushButton *button(const char *name) const
-    {
-        return m_window->findChild<QPushButton *>(QLatin1String(name));
-    }
     // The accessible names of the client area's children that are showing, in order: the window
     // as a screen reader walks it.
     QStringList reading() const;
-
-    std::unique_ptr<WatchedWindow> m_window;
 };
 
 void tst_Accessibility::initTestCase()
 {
-    setUpWindowTests();
-    Tandro::Identity::apply();
+    WindowTest::initTestCase();
     // As a screen reader connecting does, before any window is made.
     QAccessible::installUpdateHandler(recordEvent);
     // The offscreen platform has no bridge to a screen reader that would switch accessibility on.
@@ -91,16 +82,8 @@ void tst_Accessibility::initTestCase()
 
 void tst_Accessibility::init()
 {
-    m_window = std::make_unique<WatchedWindow>();
-    m_window->setStrikePause(1ms);
-    QVERIFY(showActive(m_window.get()));
+    WindowTest::init();
     told.clear();
-}
-
-void tst_Accessibility::cleanup()
-{
-    m_window.reset();
-    QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
 }
 
 void tst_Accessibility::cleanupTestCase()
@@ -155,7 +138,7 @@ void tst_Accessibility::theResultIsAnnouncedOnce()
     m_window->typeNames(yourName, partnerName);
     QTest::keyClick(lineEdit("txtYourPartner"), Qt::Key_Return);
     QVERIFY(m_window->waitUntilIdle());
-    QCOMPARE(m_window->beeps, 1);
+    QCOMPARE(m_window->beeps(), 1);
 
     // One notification shows, saying the word left, and it comes after the last strike. On
     // Windows its value changes to the same words, once.
@@ -322,6 +305,53 @@ void tst_Accessibility::characterPlacesMatchTheNameBox()
     }
     QVERIFY(checked >= 8); // "Mary Ann" stands in the box, wherever the caret is
     QCOMPARE(text->characterRect(int(name.size())), QRect());
+}
+
+void tst_Accessibility::editsTakeOnlyOffsetsInTheName_data()
+{
+    using Edit = std::function<void(QAccessibleInterface *)>;
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QString>("after"); // the name, and what is selected in it
+
+    const auto editable = [](QAccessibleInterface *box) { return box->editableTextInterface(); };
+    const auto text = [](QAccessibleInterface *box) { return box->textInterface(); };
+    QTest::newRow("insert past the end")
+            << Edit([=](auto *box) { editable(box)->insertText(50000000, "x"); }) << "Ram|";
+    QTest::newRow("insert before the start")
+            << Edit([=](auto *box) { editable(box)->insertText(-1, "x"); }) << "Ram|";
+    QTest::newRow("insert at the end")
+            << Edit([=](auto *box) { editable(box)->insertText(3, "x"); }) << "Ramx|";
+    QTest::newRow("delete past the end")
+            << Edit([=](auto *box) { editable(box)->deleteText(1, 50000000); }) << "Ram|";
+    QTest::newRow("delete from before the start")
+            << Edit([=](auto *box) { editable(box)->deleteText(-2, 1); }) << "Ram|";
+    QTest::newRow("delete a range turned round")
+            << Edit([=](auto *box) { editable(box)->deleteText(2, 1); }) << "Ram|";
+    QTest::newRow("delete within")
+            << Edit([=](auto *box) { editable(box)->deleteText(1, 2); }) << "Rm|";
+    QTest::newRow("replace past the end")
+            << Edit([=](auto *box) { editable(box)->replaceText(2, 50000000, "Sita"); }) << "Ram|";
+    QTest::newRow("replace the whole")
+            << Edit([=](auto *box) { editable(box)->replaceText(0, 3, "Sita"); }) << "Sita|";
+    QTest::newRow("select past the end")
+            << Edit([=](auto *box) { text(box)->setSelection(0, 1, 50000000); }) << "Ram|";
+    QTest::newRow("select within")
+            << Edit([=](auto *box) { text(box)->setSelection(0, 1, 3); }) << "Ram|am";
+}
+
+void tst_Accessibility::editsTakeOnlyOffsetsInTheName()
+{
+    QFETCH(std::function<void(QAccessibleInterface *)>, edit);
+    QFETCH(QString, after);
+
+    // What a screen reader, or any program on the accessibility bus, may ask of a name box: an
+    // offset outside the name is refused, as the box refuses it from its own keys, and the text
+    // does not grow to reach it.
+    QLineEdit *box = lineEdit("txtYourName");
+    m_window->typeNames("Ram", QString());
+    QTest::mouseClick(box, Qt::LeftButton); // the caret at the end
+    edit(QAccessible::queryAccessibleInterface(box));
+    QCOMPARE(box->text() + u'|' + box->selectedText(), after);
 }
 
 QTEST_MAIN(tst_Accessibility)

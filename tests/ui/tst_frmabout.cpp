@@ -30,12 +30,11 @@ Q_DECLARE_METATYPE(Scheme)
 enum class Closing { ClickOK, EnterOnOK, Escape, FrameCloseButton };
 Q_DECLARE_METATYPE(Closing)
 
-class tst_frmAbout : public QObject
+class tst_frmAbout : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -54,6 +53,7 @@ private slots:
     void everyWayOfClosingLeavesTheMainWindowAsItWas_data();
     void everyWayOfClosingLeavesTheMainWindowAsItWas();
     void eachOpeningStartsFromTheStoredTexts();
+    void theMainWindowTakesNoInputWhileItIsOpen_data();
     void theMainWindowTakesNoInputWhileItIsOpen();
     void altBOpensIt();
 
@@ -71,29 +71,20 @@ private:
         return found;
     }
 
-    std::unique_ptr<WatchedWindow> m_window;
     bool m_dialogSeen = false; // the dialog opened, active and modal
     bool m_dialogStuck = false; // the dialog did not close the way the test closed it
 };
 
-void tst_frmAbout::initTestCase()
-{
-    setUpWindowTests();
-}
-
 void tst_frmAbout::init()
 {
-    Tandro::Identity::apply();
-    m_window = std::make_unique<WatchedWindow>();
-    m_window->setStrikePause(1ms);
-    QVERIFY(showActive(m_window.get()));
+    Tandro::Identity::apply(); // some tests give the application another
+    WindowTest::init();
 }
 
 void tst_frmAbout::cleanup()
 {
     QVERIFY(!m_dialogStuck);
-    m_window.reset();
-    QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
+    WindowTest::cleanup();
 }
 
 void tst_frmAbout::openAbout(const std::function<void(frmAbout *)> &whileOpen, Closing closing,
@@ -540,8 +531,19 @@ void tst_frmAbout::eachOpeningStartsFromTheStoredTexts()
     QCOMPARE(second, first); // one dialog for the life of the window
 }
 
+void tst_frmAbout::theMainWindowTakesNoInputWhileItIsOpen_data()
+{
+    QTest::addColumn<bool>("screenReader");
+    // A click on Go, a click on the menu and Alt+B, through the window system as a user's.
+    QTest::newRow("a user's clicks and keys") << false;
+    // Go, Clear All, Clear Partner and Exit pressed, and a name edited, past the window's input.
+    QTest::newRow("a screen reader's presses and edits") << true;
+}
+
 void tst_frmAbout::theMainWindowTakesNoInputWhileItIsOpen()
 {
+    QFETCH(bool, screenReader);
+
     auto *go = m_window->findChild<QPushButton *>("cmdGo");
     auto *about = m_window->findChild<QAction *>("mnuAbout");
     QSignalSpy goClicks(go, &QPushButton::clicked);
@@ -549,17 +551,34 @@ void tst_frmAbout::theMainWindowTakesNoInputWhileItIsOpen()
     QWindow *mainWindow = m_window->windowHandle();
     const QPoint goCentre = go->mapTo(m_window.get(), go->rect().center());
     const QPoint menuItem = m_window->menuBar()->actionGeometry(about).center();
+    m_window->typeNames("Ram", "Sita");
 
     openAbout([&](frmAbout *) {
-        // A click on Go, a click on the menu and Alt+B, through the window system as a user's.
-        QTest::mouseClick(mainWindow, Qt::LeftButton, {}, goCentre);
-        QTest::mouseClick(mainWindow, Qt::LeftButton, {}, menuItem);
-        QTest::keyClick(mainWindow, Qt::Key_B, Qt::AltModifier);
-        QTest::qWait(200); // longer than an access key's delayed click
+        if (screenReader) {
+            for (const char *name : { "cmdGo", "cmdClear", "cmdClearPartner", "cmdExit" }) {
+                QAccessibleInterface *button = QAccessible::queryAccessibleInterface(
+                        m_window->findChild<QPushButton *>(name));
+                button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            }
+            QAccessible::queryAccessibleInterface(m_window->findChild<QLineEdit *>("txtYourName"))
+                    ->editableTextInterface()
+                    ->insertText(0, "x");
+        } else {
+            QTest::mouseClick(mainWindow, Qt::LeftButton, {}, goCentre);
+            QTest::mouseClick(mainWindow, Qt::LeftButton, {}, menuItem);
+            QTest::keyClick(mainWindow, Qt::Key_B, Qt::AltModifier);
+        }
+        QTest::qWait(200); // longer than an access key's or a screen reader's delayed click
     });
     QVERIFY(m_dialogSeen);
-    QCOMPARE(goClicks.size(), 0);
+    if (!screenReader)
+        QCOMPARE(goClicks.size(), 0); // refused by the window system
     QCOMPARE(aboutChosen.size(), 1); // the opening itself
+    QVERIFY(m_window->waitUntilIdle());
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->visibleCrosses(), QList<int>());
+    QCOMPARE(m_window->findChild<QLineEdit *>("txtYourName")->text(), QStringLiteral("Ram"));
+    QCOMPARE(m_window->findChild<QLineEdit *>("txtYourPartner")->text(), QStringLiteral("Sita"));
 }
 
 void tst_frmAbout::altBOpensIt()

@@ -3,15 +3,20 @@
 
 #include <tandro/identity.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <qpa/qplatformdrag.h>
 #include <qpa/qwindowsysteminterface.h>
 
+#include <algorithm>
 #include <memory>
 
 using namespace std::chrono_literals;
@@ -23,7 +28,9 @@ enum class Input {
     Click,
     DoubleClick,
     InputMethodText,
-    ClickThenInputMethodText
+    ClickThenInputMethodText,
+    ScreenReaderEdit,
+    Drop
 };
 Q_DECLARE_METATYPE(Input)
 
@@ -31,15 +38,14 @@ Q_DECLARE_METATYPE(Input)
 enum class Asking { Enter, AccessKey, Click };
 Q_DECLARE_METATYPE(Asking)
 
-class tst_frmMain : public QObject
+class tst_frmMain : public WindowTest
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+public:
+    tst_frmMain() : WindowTest(10ms) { }
 
+private slots:
     void startsClear();
     void ramAndSita();
     void enterInEitherNameBoxPressesGo_data();
@@ -56,49 +62,12 @@ private slots:
     void inputDuringAGameWaitsForItsEnd();
     void keysAfterACommandWaitForIt_data();
     void keysAfterACommandWaitForIt();
-    void aWaitEndsOnce_data();
-    void aWaitEndsOnce();
+    void aGameIsPacedByOneTimer_data();
+    void aGameIsPacedByOneTimer();
     void commandsDuringAGameRunAfterIt();
     void closingFromTheTitleBarDuringAGame();
     void closingFromWithinDuringAGame();
-
-private:
-    QLineEdit *lineEdit(const char *name) const
-    {
-        return m_window->findChild<QLineEdit *>(QLatin1String(name));
-    }
-    QPushButton *button(const char *name) const
-    {
-        return m_window->findChild<QPushButton *>(QLatin1String(name));
-    }
-    // Clicks Go and waits for the game, or the messages, to end.
-    void clickGo()
-    {
-        QTest::mouseClick(button("cmdGo"), Qt::LeftButton);
-        QVERIFY(m_window->waitUntilIdle());
-    }
-
-    std::unique_ptr<WatchedWindow> m_window;
 };
-
-void tst_frmMain::initTestCase()
-{
-    setUpWindowTests();
-    Tandro::Identity::apply();
-}
-
-void tst_frmMain::init()
-{
-    m_window = std::make_unique<WatchedWindow>();
-    m_window->setStrikePause(10ms);
-    QVERIFY(showActive(m_window.get()));
-}
-
-void tst_frmMain::cleanup()
-{
-    m_window.reset();
-    QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
-}
 
 void tst_frmMain::startsClear()
 {
@@ -123,7 +92,7 @@ void tst_frmMain::ramAndSita()
     // Each pause shows one cross more than the one before.
     QCOMPARE(m_window->crossesAtPauses.size(), 5);
     QCOMPARE(m_window->visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 })); // "Hates" is left
-    QCOMPARE(m_window->beeps, 1);
+    QCOMPARE(m_window->beeps(), 1);
     QCOMPARE(lineEdit("txtYourName")->text(), QStringLiteral("Ram"));
     QCOMPARE(lineEdit("txtYourPartner")->text(), QStringLiteral("Sita"));
     QCOMPARE(boxes.texts(), QStringList());
@@ -145,7 +114,7 @@ void tst_frmMain::enterInEitherNameBoxPressesGo()
     QTest::keyClick(lineEdit(qPrintable(box)), Qt::Key_Return);
     QVERIFY(m_window->waitUntilIdle());
     QCOMPARE(m_window->strikesSeen(), QList<int>({ 1, 2, 3, 4, 5 }));
-    QCOMPARE(m_window->beeps, 1);
+    QCOMPARE(m_window->beeps(), 1);
 }
 
 void tst_frmMain::namesThatAreRefused_data()
@@ -187,7 +156,7 @@ void tst_frmMain::namesThatAreRefused()
     QCOMPARE(lineEdit("txtYourPartner")->text(), partnerName);
     QCOMPARE(m_window->visibleCrosses(), QList<int>());
     QCOMPARE(m_window->crossesAtPauses.size(), 0);
-    QCOMPARE(m_window->beeps, 0);
+    QCOMPARE(m_window->beeps(), 0);
 }
 
 void tst_frmMain::namesWithNoResult()
@@ -206,7 +175,7 @@ void tst_frmMain::namesWithNoResult()
     // The window gets the focus back from the window manager once the box has gone; offscreen
     // there is none, so look at where the window's focus stands.
     QCOMPARE(m_window->focusWidget(), lineEdit("txtYourName"));
-    QCOMPARE(m_window->beeps, 0);
+    QCOMPARE(m_window->beeps(), 0);
 }
 
 void tst_frmMain::goTwice()
@@ -220,7 +189,7 @@ void tst_frmMain::goTwice()
     QCOMPARE(m_window->crossesAtPauses.at(5), QList<int> { 5 });
     QCOMPARE(m_window->crossesAtPauses.mid(5), m_window->crossesAtPauses.mid(0, 5));
     QCOMPARE(m_window->visibleCrosses(), QList<int>({ 2, 3, 4, 5, 6 }));
-    QCOMPARE(m_window->beeps, 2);
+    QCOMPARE(m_window->beeps(), 2);
 }
 
 void tst_frmMain::clearCommandsAfterAGame_data()
@@ -252,6 +221,9 @@ void tst_frmMain::clearCommandsAfterAGame()
     QCOMPARE(lineEdit("txtYourName")->text(), yourNameAfter);
     QCOMPARE(lineEdit("txtYourPartner")->text(), QString());
     QCOMPARE(QApplication::focusWidget(), lineEdit(qPrintable(focusAfter)));
+    // A name cleared is gone: nothing of it is kept to undo.
+    QCOMPARE(lineEdit("txtYourName")->isUndoAvailable(), !yourNameAfter.isEmpty());
+    QVERIFY(!lineEdit("txtYourPartner")->isUndoAvailable());
 }
 
 void tst_frmMain::exitClosesTheWindow()
@@ -273,7 +245,7 @@ void tst_frmMain::veryLongPastedNamePlays()
     clickGo();
 
     QCOMPARE(m_window->strikesSeen(), QList<int>({ 6, 1, 3, 2, 5 }));
-    QCOMPARE(m_window->beeps, 1);
+    QCOMPARE(m_window->beeps(), 1);
 }
 
 void tst_frmMain::inputDuringAGameWaitsForItsEnd_data()
@@ -294,6 +266,10 @@ void tst_frmMain::inputDuringAGameWaitsForItsEnd_data()
     // where the focus is once the click has been handed on.
     QTest::newRow("a click into the other name box, then a word from an input method")
             << Input::ClickThenInputMethodText << "txtYourName: Ramz|";
+    // Past the window's input: a screen reader's edit, and text dragged from another program.
+    QTest::newRow("a letter put in by a screen reader")
+            << Input::ScreenReaderEdit << "txtYourPartner: Sitaz|";
+    QTest::newRow("a letter dropped into the name box") << Input::Drop << "txtYourPartner: Sitaz|";
 }
 
 void tst_frmMain::inputDuringAGameWaitsForItsEnd()
@@ -341,12 +317,26 @@ void tst_frmMain::inputDuringAGameWaitsForItsEnd()
             word.setCommitString("z");
             QCoreApplication::sendEvent(QApplication::focusWidget(), &word);
         }
+        auto *partner = lineEdit("txtYourPartner");
+        if (input == Input::ScreenReaderEdit)
+            QAccessible::queryAccessibleInterface(partner)->editableTextInterface()->insertText(
+                    4, QStringLiteral("z"));
+        if (input == Input::Drop) {
+            // Past the end of the name, so that it is put at the end.
+            const QPoint at = partner->mapTo(m_window.get(), partner->rect().center());
+            QMimeData letter;
+            letter.setText(QStringLiteral("z"));
+            QWindowSystemInterface::handleDrag(window, &letter, at, Qt::CopyAction, Qt::LeftButton,
+                                               {});
+            QWindowSystemInterface::handleDrop(window, &letter, at, Qt::CopyAction, Qt::LeftButton,
+                                               {});
+        }
     };
     m_window->typeNames("Ram", "Sita");
     QTest::keyClick(lineEdit("txtYourPartner"), Qt::Key_Return);
     QVERIFY(m_window->waitUntilIdle());
 
-    QCOMPARE(m_window->beeps, 1);
+    QCOMPARE(m_window->beeps(), 1);
     QCOMPARE(seenAtPauses, QStringList(5, "txtYourPartner: Sita|")); // nothing happened yet
     QTRY_COMPARE(seen(), after); // and nothing was lost
 }
@@ -417,53 +407,51 @@ void tst_frmMain::keysAfterACommandWaitForIt()
     QCOMPARE(seen(), after);
 }
 
-void tst_frmMain::aWaitEndsOnce_data()
+void tst_frmMain::aGameIsPacedByOneTimer_data()
 {
     QTest::addColumn<QString>("next"); // the names of the second game
 
-    QTest::newRow("the pauses of a game before, ending again during the next game's pauses")
-            << "Ram|Sita";
-    QTest::newRow("the pauses of a game before, ending again during a message") << "Anna|anna";
+    QTest::newRow("a game, then the next game") << "Ram|Sita";
+    QTest::newRow("a game, then a message") << "Anna|anna";
 }
 
-void tst_frmMain::aWaitEndsOnce()
+void tst_frmMain::aGameIsPacedByOneTimer()
 {
     QFETCH(QString, next);
 
-    // A game whose pauses each end twice, as a timer left repeating would end them; then a game
-    // at each of whose waits every pause of the first ends once more. The ends that come again
-    // end nothing: a pause stands until its own end, a message until its OK.
-    m_window->pausesEndTwice = true;
+    // The window's one timer, which ends each pause, runs during a pause only: nothing of a game
+    // before can end a pause of the next game, or a message, before its time. A pause stands until
+    // its own end, a message until its OK.
+    const auto timersRunning = [this] {
+        const QList<QTimer *> timers = m_window->findChildren<QTimer *>(Qt::FindDirectChildrenOnly);
+        return std::count_if(timers.begin(), timers.end(), [](QTimer *t) { return t->isActive(); });
+    };
     m_window->typeNames("Ram", "Sita");
     clickGo();
-    QCOMPARE(m_window->beeps, 1);
-    const QList<WatchedWindow::Wait> firstGame = m_window->pausesSoFar();
+    QCOMPARE(m_window->beeps(), 1);
+    QCOMPARE(timersRunning(), 0);
 
     m_window->crossesAtPauses.clear();
-    QStringList cutShort;
-    m_window->duringPause = [&](int pause) {
-        const QList<int> crosses = m_window->visibleCrosses();
-        m_window->endAgain(firstGame);
-        if (m_window->visibleCrosses() != crosses)
-            cutShort << QString::number(pause);
-    };
+    QList<qsizetype> runningInPauses;
+    m_window->duringPause = [&](int) { runningInPauses << timersRunning(); };
     MessageBoxAnswerer boxes;
-    QStringList namesAtTheMessage;
+    QStringList atTheMessage;
     boxes.beforeOK = [&] {
-        m_window->endAgain(firstGame);
-        namesAtTheMessage << lineEdit("txtYourName")->text() << lineEdit("txtYourPartner")->text();
+        atTheMessage << lineEdit("txtYourName")->text() << lineEdit("txtYourPartner")->text()
+                     << QString::number(timersRunning());
     };
     lineEdit("txtYourName")->setText(next.section(u'|', 0, 0));
     lineEdit("txtYourPartner")->setText(next.section(u'|', 1, 1));
     clickGo();
 
-    QCOMPARE(cutShort, QStringList());
+    QCOMPARE(timersRunning(), 0);
     if (boxes.seen.isEmpty()) {
         QCOMPARE(m_window->crossesAtPauses.size(), 5);
-        QCOMPARE(m_window->beeps, 2);
+        QCOMPARE(runningInPauses, QList<qsizetype>(5, 1));
+        QCOMPARE(m_window->beeps(), 2);
     } else {
         // The names stand until the message's OK, and go with it.
-        QCOMPARE(namesAtTheMessage, QStringList({ "Anna", "anna" }));
+        QCOMPARE(atTheMessage, QStringList({ "Anna", "anna", "0" }));
         QCOMPARE(lineEdit("txtYourName")->text(), QString());
     }
 }
@@ -485,7 +473,7 @@ void tst_frmMain::commandsDuringAGameRunAfterIt()
     QCOMPARE(m_window->crossesAtPauses.size(), 10);
     QCOMPARE(m_window->crossesAtPauses.at(4), QList<int>({ 2, 3, 4, 5, 6 }));
     QCOMPARE(m_window->crossesAtPauses.at(5), QList<int> { 5 });
-    QCOMPARE(m_window->beeps, 2);
+    QCOMPARE(m_window->beeps(), 2);
     QCOMPARE(m_window->visibleCrosses(), QList<int>());
     QCOMPARE(lineEdit("txtYourName")->text(), QStringLiteral("Ram"));
     QCOMPARE(lineEdit("txtYourPartner")->text(), QString());
@@ -507,7 +495,7 @@ void tst_frmMain::closingFromTheTitleBarDuringAGame()
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_window->crossesAtPauses.size(), 5);
-    QCOMPARE(m_window->beeps, 1);
+    QCOMPARE(m_window->beeps(), 1);
 }
 
 void tst_frmMain::closingFromWithinDuringAGame()
@@ -521,7 +509,7 @@ void tst_frmMain::closingFromWithinDuringAGame()
     clickGo();
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_window->crossesAtPauses.size(), 1);
-    QCOMPARE(m_window->beeps, 0);
+    QCOMPARE(m_window->beeps(), 0);
 }
 
 QTEST_MAIN(tst_frmMain)

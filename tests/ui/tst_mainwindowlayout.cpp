@@ -22,15 +22,11 @@ using namespace std::chrono_literals;
 
 Q_DECLARE_METATYPE(Scheme)
 
-class tst_MainWindowLayout : public QObject
+class tst_MainWindowLayout : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void controlPlaces_data();
     void controlPlaces();
     void clientAreaAndFrame();
@@ -56,17 +52,7 @@ private slots:
     void minimisedAndRestoredKeepsTheCrosses();
 
 private:
-    template <typename T = QWidget>
-    T *control(const QString &name) const
-    {
-        T *found = m_window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
     void playRamAndSita();
-
-    std::unique_ptr<WatchedWindow> m_window;
 };
 
 namespace {
@@ -79,25 +65,6 @@ const QStringList BoxNames = { "txtYourName", "txtYourPartner" };
 const QStringList ButtonNames = { "cmdGo", "cmdClear", "cmdClearPartner", "cmdExit" };
 
 } // namespace
-
-void tst_MainWindowLayout::initTestCase()
-{
-    setUpWindowTests();
-    Tandro::Identity::apply();
-}
-
-void tst_MainWindowLayout::init()
-{
-    m_window = std::make_unique<WatchedWindow>();
-    m_window->setStrikePause(1ms);
-    QVERIFY(showActive(m_window.get()));
-}
-
-void tst_MainWindowLayout::cleanup()
-{
-    m_window.reset();
-    QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
-}
 
 void tst_MainWindowLayout::playRamAndSita()
 {
@@ -487,19 +454,20 @@ void tst_MainWindowLayout::toolTips()
 void tst_MainWindowLayout::heartIcon()
 {
     // The window wears the icon in every size it is drawn at.
-    QCOMPARE(m_window->windowIcon().availableSizes(),
-             QList<QSize>({ QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64),
-                            QSize(128, 128), QSize(256, 256) }));
+    QList<QSize> sizes;
+    for (const QString &side : QStringLiteral(TANDRO_ICON_SIZES).split(u','))
+        sizes.append(QSize(side.toInt(), side.toInt()));
+    QCOMPARE(m_window->windowIcon().availableSizes(), sizes);
 
-    // The icon file's two images (their sizes and 16 colours are checked where the Windows
-    // resource compiler reads them back).
-    QFile file(QStringLiteral(TANDRO_ICONS "/heart.ico"));
+    // The Windows executable's icon, first its two classic images (their sizes and 16 colours
+    // are checked where the Windows resource compiler reads them back), then the larger ones.
+    QFile file(QStringLiteral(TANDRO_ICONS "/heart-windows.ico"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QRgb transparent = 0;
     const QRgb red = qRgb(255, 0, 0);
     const QRgb grey = qRgb(128, 128, 128);
     QImageReader reader(&file);
-    QCOMPARE(reader.imageCount(), 2);
+    QCOMPARE(reader.imageCount(), 4);
     const QImage large = reader.read().convertToFormat(QImage::Format_ARGB32);
     QVERIFY(reader.jumpToNextImage());
     const QImage small = reader.read().convertToFormat(QImage::Format_ARGB32);

@@ -1,6 +1,7 @@
 #include "windowtesting.h"
 
 #include "appearance.h"
+#include "faces.h"
 #include "process.h"
 
 #include <QAbstractButton>
@@ -12,6 +13,8 @@
 #include <QStyle>
 #include <QStyleHints>
 #include <QTest>
+
+#include <tandro/identity.h>
 
 using namespace std::chrono_literals;
 
@@ -63,15 +66,15 @@ QString faceDrawnFor(const QString &face)
         { QStringLiteral("MS Sans Serif"), QStringLiteral("MS Sans Serif") },
         { QStringLiteral("Modern"), QStringLiteral("Tahoma") },
     };
-#else
-    static const QHash<QString, QString> drawnIn = {
-        { QStringLiteral("MS Sans Serif"), QStringLiteral("Carlito") },
-        { QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue") },
-        { QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif") },
-        { QStringLiteral("Modern"), QStringLiteral("Liberation Sans") },
-    };
-#endif
     return drawnIn.value(face);
+#else
+    // The first free stand-in, which the set-up installs.
+    for (const Fonts::StandIn &standIn : Fonts::StandIns) {
+        if (qstrcmp(standIn.where, "free") == 0 && face == QLatin1String(standIn.face))
+            return QString::fromLatin1(standIn.standIn);
+    }
+    return {};
+#endif
 }
 
 double drawnContrast(const QImage &image, const QRect &area)
@@ -155,7 +158,7 @@ void setUpWindowTests()
     if (testLogHandler)
         return;
     testLogHandler = qInstallMessageHandler(dropSizeHintWarning);
-    Process::setUp();
+    Process::setUp(QString());
     qApp->installEventFilter(new UnexpectedMessageBoxGuard(qApp));
 }
 
@@ -201,6 +204,47 @@ void MessageBoxAnswerer::answer()
         box->close(); // the test will find the wrong buttons in seen
 }
 
+namespace {
+
+int beepsSounded = 0;
+constexpr const char *CrossNames[Tandro::SlotCount] = { "lblH", "lblF", "lblL",
+                                                        "lblA", "lblM", "lblE" };
+
+} // namespace
+
+namespace Sound {
+
+void beep()
+{
+    ++beepsSounded;
+}
+
+} // namespace Sound
+
+WatchedWindow::WatchedWindow() : m_beepsBefore(beepsSounded)
+{
+    for (const char *name : CrossNames)
+        findChild<QLabel *>(QLatin1String(name))->installEventFilter(this);
+}
+
+int WatchedWindow::beeps() const
+{
+    return beepsSounded - m_beepsBefore;
+}
+
+bool WatchedWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A cross that the game shows, not one shown again with its window.
+    if (event->type() == QEvent::Show && !event->spontaneous()) {
+        crossesAtPauses.append(visibleCrosses());
+        if (duringPause) {
+            const int number = crossesAtPauses.size();
+            QTimer::singleShot(1ms, this, [this, number] { duringPause(number); });
+        }
+    }
+    return frmMain::eventFilter(watched, event);
+}
+
 void WatchedWindow::typeNames(const QString &yourName, const QString &partnerName)
 {
     for (auto [box, name] :
@@ -213,10 +257,9 @@ void WatchedWindow::typeNames(const QString &yourName, const QString &partnerNam
 
 QList<int> WatchedWindow::visibleCrosses() const
 {
-    static const char *const crossNames[] = { "lblH", "lblF", "lblL", "lblA", "lblM", "lblE" };
     QList<int> shown;
     for (int slot = 1; slot <= Tandro::SlotCount; ++slot) {
-        if (findChild<QLabel *>(QLatin1String(crossNames[slot - 1]))->isVisible())
+        if (findChild<QLabel *>(QLatin1String(CrossNames[slot - 1]))->isVisible())
             shown.append(slot);
     }
     return shown;
@@ -239,31 +282,29 @@ bool WatchedWindow::waitUntilIdle()
     return QTest::qWaitFor([this] { return !isBusy(); }, 60000);
 }
 
-void WatchedWindow::pause(Wait wait)
+WindowTest::WindowTest(std::chrono::milliseconds strikePause) : m_strikePause(strikePause) { }
+
+void WindowTest::clickGo()
 {
-    crossesAtPauses.append(visibleCrosses());
-    if (duringPause) {
-        const int number = crossesAtPauses.size();
-        QTimer::singleShot(1ms, this, [this, number] { duringPause(number); });
-    }
-    m_pauses.append(wait);
-    frmMain::pause(wait);
-    if (pausesEndTwice)
-        frmMain::pause(wait);
+    QTest::mouseClick(button("cmdGo"), Qt::LeftButton);
+    QVERIFY(m_window->waitUntilIdle());
 }
 
-QList<WatchedWindow::Wait> WatchedWindow::pausesSoFar() const
+void WindowTest::initTestCase()
 {
-    return m_pauses;
+    setUpWindowTests();
+    Tandro::Identity::apply();
 }
 
-void WatchedWindow::endAgain(const QList<Wait> &pauses)
+void WindowTest::init()
 {
-    for (const Wait wait : pauses)
-        waitEnded(wait);
+    m_window = std::make_unique<WatchedWindow>();
+    m_window->setStrikePause(m_strikePause);
+    QVERIFY(showActive(m_window.get()));
 }
 
-void WatchedWindow::beep()
+void WindowTest::cleanup()
 {
-    ++beeps;
+    m_window.reset();
+    QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
 }

@@ -2,12 +2,16 @@
 
 #include "frmmain.h"
 
+#include <QLineEdit>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
+#include <QPushButton>
 #include <QTimer>
 
+#include <chrono>
 #include <functional>
+#include <memory>
 
 class QImage;
 
@@ -86,18 +90,21 @@ private:
     static int s_answerers;
 };
 
-// The main window with its pauses and beeps watched: at each pause it notes which crosses the
-// user sees, then waits as the real window does.
+// The main window with its game watched from outside, as its user sees and hears it: at each
+// strike, which crosses show (as they stay through the pause that follows it), and the beeps.
+// The windows' tests link a Sound::beep of their own (windowtesting.cpp), which counts the beeps
+// instead of sounding them.
 class WatchedWindow : public frmMain
 {
 public:
-    int beeps = 0;
+    WatchedWindow();
+
+    // The beeps sounded since the window was made.
+    int beeps() const;
     // The slots whose crosses were visible at each pause, in order.
     QList<QList<int>> crossesAtPauses;
     // Runs inside each pause, while the game is waiting; given the number of the pause from 1.
     std::function<void(int)> duringPause;
-    // Makes each pause end twice, as a timer left repeating would.
-    bool pausesEndTwice = false;
 
     // Types the names into the two name boxes as a user does: a click into each box, then the
     // letters.
@@ -108,15 +115,46 @@ public:
     // Waits until the commands under way have ended, as a game's last beep or a message's OK ends
     // them; false if they never do.
     [[nodiscard]] bool waitUntilIdle();
-    using frmMain::Wait;
-    // The pauses so far, and each of them ended once more, as timers left running from them would.
-    QList<Wait> pausesSoFar() const;
-    void endAgain(const QList<Wait> &pauses);
 
 protected:
-    void pause(Wait wait) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QList<Wait> m_pauses;
-    void beep() override;
+    int m_beepsBefore = 0;
+};
+
+// What the tests of the main window share, as their base class: a main window made afresh for each
+// test and shown active, with its pauses as long as the test asks, and its controls found by name;
+// after each test, no window left over. Qt Test finds the slots below in this class too, and a
+// test class whose own set-up does more calls these from its own.
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    explicit WindowTest(std::chrono::milliseconds strikePause = std::chrono::milliseconds(1));
+
+    // The main window's control of that name and type; the test stops if it has none.
+    template <typename T = QWidget>
+    T *control(const QString &name) const
+    {
+        T *found = m_window->findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    QLineEdit *lineEdit(const QString &name) const { return control<QLineEdit>(name); }
+    QPushButton *button(const QString &name) const { return control<QPushButton>(name); }
+    // Clicks Go and waits for the game, or the messages, to end.
+    void clickGo();
+
+    std::unique_ptr<WatchedWindow> m_window;
+
+protected slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+private:
+    std::chrono::milliseconds m_strikePause;
 };

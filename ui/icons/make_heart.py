@@ -3,11 +3,11 @@
 
     make_heart.py [FOLDER]      (default: the folder of this script)
 
-writes heart.ico (16 colours, a 32 x 32 and a 16 x 16 image, each with its transparency mask),
-heart-16.png and heart-32.png (the same pictures), heart-48.png, heart-64.png, heart-128.png and
-heart-256.png (the same heart at larger sizes, for screens of more pixels and software centres),
-heart.svg (the same heart, scalable), and heart-windows.ico, the icon of the Windows executable:
-the two images of heart.ico, and the 48 x 48 and 256 x 256 hearts for Windows' larger views.
+writes heart-32.png and heart-16.png (16 colours, a 32 x 32 and a 16 x 16 picture), heart-48.png,
+heart-64.png, heart-128.png and heart-256.png (the same heart at larger sizes, for screens of more
+pixels and software centres), heart.svg (the same heart, scalable), and heart-windows.ico, the icon
+of the Windows executable: the 32 x 32 and 16 x 16 pictures, each with its transparency mask, in 16
+colours, and the 48 x 48 and 256 x 256 hearts for Windows' larger views.
 For the web page installed as an app: heart-192.png and heart-512.png (the same heart), and
 heart-maskable-512.png and heart-touch-180.png, the heart on the page's dark grey (51, 51, 51),
 small enough that a phone may cut the square to a circle or a rounded square round it.
@@ -213,8 +213,7 @@ def png(pixels):
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
     large, small = heart(32, margin=1, shadow=1), heart(16, margin=0, shadow=1)
-    outputs = {'heart.ico': ico([large, small]), 'heart-32.png': png(large),
-               'heart-16.png': png(small), 'heart.svg': svg()}
+    outputs = {'heart-32.png': png(large), 'heart-16.png': png(small), 'heart.svg': svg()}
     larger = {size: heart(size, margin=size // 32, shadow=size // 32) for size in (48, 64, 128, 256)}
     for size, pixels in larger.items():
         outputs['heart-%d.png' % size] = png(pixels)

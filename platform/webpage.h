@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <utility>
+
 class QApplication;
-class QString;
 
 // The web page that holds Tandro when it runs in a browser (packaging/web/), for what Qt for
 // WebAssembly does not do itself. Built for the web only.
@@ -18,5 +23,9 @@ void beep();
 // windows for them, but says nothing of what a window merely announces. An empty sentence takes
 // the last one back.
 void announce(const QString &sentence);
+// The faces that the page brought for the language it speaks, each by the name of the program's
+// own copy that it stands in for ("Carlito-Regular.ttf"), and its file: they draw that language's
+// characters too. None for English.
+QList<std::pair<QString, QByteArray>> languageFaces();
 
 } // namespace WebPage

@@ -1,10 +1,14 @@
 #include "startup.h"
 
+#include "description.h"
 #include "terminal.h"
+#include "translation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QLocale>
+#include <QTextBoundaryFinder>
 #include <QWidget>
 
 #ifdef Q_OS_WASM
@@ -43,6 +47,7 @@ QList<HeldMessage> heldMessages;
 QtMessageHandler passOn = nullptr;
 QString startedAs; // the program's name
 QString noDesktop;
+QString noWindowSystem;
 
 // Whether Qt's messages say that its X11 or Wayland platform could not reach a display: the one
 // failure that Tandro tells in a sentence of its own. Any other (a platform plugin that is not
@@ -66,8 +71,7 @@ void holdWhileConnecting(QtMsgType type, const QMessageLogContext &context, cons
         if (noDisplayReached()) {
             said.append(noDesktop);
         } else {
-            said.append(Texts::tr("%1: Tandro could not start the window system. Qt says:")
-                                .arg(startedAs));
+            said.append(noWindowSystem);
             for (const HeldMessage &held : std::as_const(heldMessages))
                 said.append(qFormatLogMessage(held.type, held.context(), held.text));
             said.append(qFormatLogMessage(type, context, text).trimmed());
@@ -77,6 +81,50 @@ void holdWhileConnecting(QtMsgType type, const QMessageLogContext &context, cons
         std::_Exit(EXIT_FAILURE);
     }
     heldMessages.append({ type, context.category, text });
+}
+
+// Runs say with the player's language installed: start-up speaks before the application that the
+// windows need, and Qt's translations need an application. Where none is there yet, one of its
+// own stands in while say runs, made of the program's name alone.
+template <typename Say>
+auto inPlayersLanguage(char *argv[], Say say)
+{
+    if (QCoreApplication::instance())
+        return say();
+    int count = 1;
+    QCoreApplication speaking(count, argv);
+    Translation::install(Translation::forPlayer());
+    return say();
+}
+
+// text wrapped at columns, as a terminal shows it: a line ends at the last place where the text
+// may break that keeps it within columns, a character of the East Asian scripts taking two. (A web
+// page has no terminal.)
+[[maybe_unused]] QString wrapped(const QString &text, int columns)
+{
+    const auto width = [](QStringView part) {
+        int width = 0;
+        for (const char32_t c : part.toUcs4())
+            width += (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF)
+                            || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF)
+                            || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0x20000 && c <= 0x3FFFD)
+                    ? 2
+                    : 1;
+        return width;
+    };
+    QString lines;
+    qsizetype lineStart = 0;
+    qsizetype lastBreak = -1; // the last place the line may end, its spaces left out
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    for (qsizetype at = breaks.toNextBoundary(); at != -1; at = breaks.toNextBoundary()) {
+        if (width(QStringView(text).sliced(lineStart, at - lineStart).trimmed()) > columns
+            && lastBreak > lineStart) {
+            lines += text.mid(lineStart, lastBreak - lineStart).trimmed() + u'\n';
+            lineStart = lastBreak;
+        }
+        lastBreak = at;
+    }
+    return lines + text.mid(lineStart).trimmed();
 }
 
 } // namespace
@@ -92,7 +140,9 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     return std::nullopt;
 #else
     // The options that Qt's start-up takes out of the command line on Linux (QCoreApplication,
-    // QGuiApplication with its X11 aliases, and QApplication), and whether each takes a value.
+    // QGuiApplication with its X11 aliases, and QApplication), and whether each takes a value, as
+    // Qt's documentation lists them. Qt cannot say them itself: it takes them as its application
+    // connects to the window system, which --help and --version must not need.
     struct QtOption
     {
         const char *name;
@@ -113,10 +163,9 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     QCommandLineParser parser;
     // Qt's options are words after one dash: -platform, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") },
-                                  Texts::tr("Shows this help and exits."));
-    const QCommandLineOption version({ QStringLiteral("v"), QStringLiteral("version") },
-                                     Texts::tr("Shows the version and exits."));
+    const QCommandLineOption help(QStringList { QStringLiteral("h"), QStringLiteral("help") });
+    const QCommandLineOption version(
+            QStringList { QStringLiteral("v"), QStringLiteral("version") });
     parser.addOptions({ help, version });
     for (const QtOption &option : QtOptions) {
         const QString name = QString::fromLatin1(option.name);
@@ -128,42 +177,40 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const QString program = programName(argv);
-    const auto usageError = [&](const QString &error) {
-        Terminal::say(Terminal::Kind::Error,
-                      Texts::tr("%1: %2 (%1 --help tells what it takes.)").arg(program, error));
-        return 2;
-    };
-    if (!parser.parse(arguments))
-        return usageError(parser.errorText());
-    if (!parser.positionalArguments().isEmpty())
-        return usageError(
-                Texts::tr("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
-
-    if (parser.isSet(help)) {
-        const QString usage = Texts::tr(
-                "Usage: %1 [options]\n"
-                "A game for two names. Type your own name and your partner's name and press Go:\n"
-                "the letters that the two names share cancel each other, and the number of\n"
-                "letters left over counts round six words, Hates, Friend, Loves, Admires,\n"
-                "Marriage and Enemy, striking them out one by one until one is left: the\n"
-                "relationship between the two names.\n"
-                "\n"
-                "Options:\n"
-                "  -h, --help     %2\n"
-                "  -v, --version  %3\n"
-                "\n"
-                "Qt's standard options work as well, such as -platform, -style and -reverse.");
-        Terminal::say(Terminal::Kind::Information,
-                      usage.arg(program, help.description(), version.description()));
-        return 0;
-    }
-    if (parser.isSet(version)) {
+    // Most starts have nothing to answer: the player's language is looked for only once there is.
+    const bool parsed = parser.parse(arguments);
+    if (parsed && parser.positionalArguments().isEmpty() && !parser.isSet(help)
+        && !parser.isSet(version))
+        return std::nullopt;
+    return inPlayersLanguage(argv, [&] {
+        if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+            // Parsed again, as the player's language is there now: Qt says what it refused in it.
+            const QString error = !parsed ? parser.errorText()
+                                          : Texts::tr("Unexpected argument '%1'.")
+                                                    .arg(parser.positionalArguments().first());
+            Terminal::say(Terminal::Kind::Error,
+                          Texts::tr("%1: %2 (%1 --help tells what it takes.)").arg(program, error));
+            return 2;
+        }
+        if (parser.isSet(help)) {
+            const QString usage = Texts::tr("Usage: %1 [options]").arg(program) + u'\n'
+                    + wrapped(QCoreApplication::translate(Description::Context,
+                                                          Description::Paragraph),
+                              79)
+                    + QStringLiteral("\n\n") + Texts::tr("Options:") + u'\n'
+                    + QStringLiteral("  -h, --help     %1\n  -v, --version  %2\n\n")
+                              .arg(Texts::tr("Shows this help and exits."),
+                                   Texts::tr("Shows the version and exits."))
+                    + Texts::tr("Qt's standard options work as well, such as -platform, -style "
+                                "and -reverse.");
+            Terminal::say(Terminal::Kind::Information, usage);
+            return 0;
+        }
         Terminal::say(Terminal::Kind::Information,
                       QStringLiteral("%1 %2").arg(QCoreApplication::applicationName(),
                                                   QCoreApplication::applicationVersion()));
         return 0;
-    }
-    return std::nullopt;
+    });
 #endif
 }
 
@@ -172,14 +219,21 @@ std::unique_ptr<QApplication> makeApplication(int &argc, char *argv[])
     const QString display =
             qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
     startedAs = programName(argv);
-    noDesktop = display.isEmpty() ? Texts::tr("%1: Tandro needs a graphical desktop to open its "
-                                              "window, and this session has "
-                                              "none (DISPLAY and WAYLAND_DISPLAY are unset).")
-                                            .arg(startedAs)
-                                  : Texts::tr("%1: Tandro needs a graphical desktop to open its "
-                                              "window, and could not reach "
-                                              "the one at %2.")
-                                            .arg(startedAs, display);
+#ifndef Q_OS_WASM
+    // Said, should the window system not start, as the player's language has it. (A web page has
+    // no window system to reach.)
+    inPlayersLanguage(argv, [&] {
+        noDesktop = display.isEmpty()
+                ? Texts::tr("%1: Tandro needs a graphical desktop to open its window, and this "
+                            "session has none (DISPLAY and WAYLAND_DISPLAY are unset).")
+                          .arg(startedAs)
+                : Texts::tr("%1: Tandro needs a graphical desktop to open its window, and could "
+                            "not reach the one at %2.")
+                          .arg(startedAs, display);
+        noWindowSystem =
+                Texts::tr("%1: Tandro could not start the window system. Qt says:").arg(startedAs);
+    });
+#endif
     passOn = qInstallMessageHandler(holdWhileConnecting);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(passOn);

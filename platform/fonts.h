@@ -6,7 +6,7 @@
 // Where a face is missing, the application maps it to the closest face: on Linux, a free face that
 // the set-up installs, chosen so that every text still fits its fixed box; in a web page, the same
 // faces, which come with the program; on Windows, one of the system's own. The system's own font
-// configuration is left alone. Which faces stand in for which is said here and nowhere else.
+// configuration is left alone. Which faces stand in for which is said in faces.txt.
 namespace Fonts {
 
 // Installs the application's face substitutions (and, in a web page, the faces themselves). Once

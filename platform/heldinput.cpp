@@ -1,8 +1,12 @@
 #include "heldinput.h"
 
-#include <QCoreApplication>
-#include <QEvent>
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QPointer>
+#include <QShortcutEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -13,6 +17,19 @@ HeldInput::HeldInput(QWidget *window) : QObject(window), m_window(window) { }
 HeldInput::~HeldInput()
 {
     stopHolding();
+}
+
+void HeldInput::command(QAbstractButton *button, std::function<void()> command)
+{
+    button->installEventFilter(this);
+    connect(button, &QAbstractButton::clicked, this,
+            std::bind_front(&HeldInput::runFromOutside, this, std::move(command)));
+}
+
+void HeldInput::command(QAction *action, std::function<void()> command)
+{
+    connect(action, &QAction::triggered, this,
+            std::bind_front(&HeldInput::runFromOutside, this, std::move(command)));
 }
 
 void HeldInput::hold()
@@ -34,6 +51,23 @@ void HeldInput::run(std::function<void()> command)
         m_held.push_back(std::move(command));
     else
         command();
+}
+
+void HeldInput::runFromOutside(std::function<void()> command)
+{
+    const QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal != m_window)
+        return;
+    if (m_holding)
+        m_held.push_back(std::move(command));
+    else
+        command();
+}
+
+HeldInput *HeldInput::of(const QWidget *widget)
+{
+    return widget ? widget->window()->findChild<HeldInput *>(QString(), Qt::FindDirectChildrenOnly)
+                  : nullptr;
 }
 
 void HeldInput::release()
@@ -86,15 +120,65 @@ void HeldInput::keepForFocus(const QEvent &event)
     });
 }
 
+void HeldInput::keepDrop(QDropEvent &drop)
+{
+    // Taken as it is offered: the source of the drag has done its part. The data goes with the
+    // drag once it ends, so a copy is kept, to be dropped where it fell, as a drag that comes to
+    // that place and ends there.
+    drop.acceptProposedAction();
+    auto data = std::make_shared<QMimeData>();
+    for (const QString &format : drop.mimeData()->formats())
+        data->setData(format, drop.mimeData()->data(format));
+    m_held.push_back([window = QPointer(m_window->windowHandle()), data,
+                      at = drop.position().toPoint(), actions = drop.possibleActions(),
+                      buttons = drop.buttons(), modifiers = drop.modifiers()] {
+        if (!window)
+            return;
+        QDragEnterEvent enter(at, actions, data.get(), buttons, modifiers);
+        QCoreApplication::sendEvent(window, &enter);
+        QDragMoveEvent move(at, actions, data.get(), buttons, modifiers);
+        QCoreApplication::sendEvent(window, &move);
+        QDropEvent dropped(at, actions, data.get(), buttons, modifiers);
+        QCoreApplication::sendEvent(window, &dropped);
+    });
+}
+
 bool HeldInput::eventFilter(QObject *watched, QEvent *event)
 {
+    // Qt's button shows itself pressed for a tenth of a second before its click; keys typed
+    // meanwhile would reach the window before the command they came after.
+    if (event->type() == QEvent::Shortcut && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == m_window
+        && !static_cast<QShortcutEvent *>(event)->isAmbiguous()) {
+        if (auto *button = qobject_cast<QAbstractButton *>(watched)) {
+            button->click();
+            return true;
+        }
+    }
     if (event->type() == QEvent::InputMethod && watched->isWidgetType()) {
         if (static_cast<QWidget *>(watched)->window() != m_window)
             return false;
         keepForFocus(*event);
         return true;
     }
-    if (watched != m_window->windowHandle() || !event->spontaneous())
+    if (watched != m_window->windowHandle())
+        return false;
+    // A drag comes to the window as events sent, not as the window system's own.
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        // Welcome, so that the drop comes; the widgets meet the drag once it is dropped again.
+        static_cast<QDropEvent *>(event)->acceptProposedAction();
+        return true;
+    case QEvent::DragLeave:
+        return true;
+    case QEvent::Drop:
+        keepDrop(*static_cast<QDropEvent *>(event));
+        return true;
+    default:
+        break;
+    }
+    if (!event->spontaneous())
         return false;
     switch (event->type()) {
     case QEvent::KeyPress:

@@ -13,6 +13,11 @@
 
 namespace {
 
+// Qt's own button for screen readers (the Qt for the web gives it a translation; its patch
+// screen-readers-read-texts-boxes-and-dialogs.patch), whose text Tandro's translations carry.
+[[maybe_unused]] constexpr char EnableScreenReader[] =
+        QT_TRANSLATE_NOOP("QWasmAccessibility", "Enable Screen Reader");
+
 // The page's own functions are TandroPage's, in packaging/web/page.js.
 emscripten::val page()
 {
@@ -128,6 +133,24 @@ void beep()
 void announce(const QString &sentence)
 {
     page().call<void>("announce", sentence.toStdString());
+}
+
+QList<std::pair<QString, QByteArray>> languageFaces()
+{
+    // [{name, bytes}], bytes a Uint8Array, copied into the program's memory.
+    const emscripten::val faces = page()["faces"];
+    QList<std::pair<QString, QByteArray>> copies;
+    const int count = faces.isUndefined() ? 0 : faces["length"].as<int>();
+    for (int i = 0; i < count; ++i) {
+        const emscripten::val face = faces[i];
+        const emscripten::val bytes = face["bytes"];
+        QByteArray copy(bytes["length"].as<qsizetype>(), Qt::Uninitialized);
+        emscripten::val(emscripten::typed_memory_view(
+                                copy.size(), reinterpret_cast<unsigned char *>(copy.data())))
+                .call<void>("set", bytes);
+        copies.append({ QString::fromStdString(face["name"].as<std::string>()), copy });
+    }
+    return copies;
 }
 
 } // namespace WebPage

@@ -2,13 +2,15 @@
 
 #include "accessibility.h"
 #include "fonts.h"
+#include "translation.h"
 
 namespace Process {
 
-void setUp()
+void setUp(const QString &translation)
 {
     Fonts::installStandIns();
-    Accessibility::installInterfaces();
+    Accessibility::install();
+    Translation::install(translation);
 }
 
 } // namespace Process
