@@ -5,6 +5,9 @@
 set(licence "${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt")
 set(readme "${CMAKE_CURRENT_BINARY_DIR}/README.txt")
 configure_file("${PROJECT_SOURCE_DIR}/LICENSE" "${licence}" @ONLY NEWLINE_STYLE CRLF)
+tandro_wrapped("${TANDRO_DESCRIPTION}" 88 TANDRO_DESCRIPTION_TEXT)
+# (configure_file ends only the template's own lines so.)
+string(REPLACE "\n" "\r\n" TANDRO_DESCRIPTION_TEXT "${TANDRO_DESCRIPTION_TEXT}")
 configure_file(windows/README.txt.in "${readme}" @ONLY NEWLINE_STYLE CRLF)
 install(FILES "${licence}" "${readme}" DESTINATION .)
 

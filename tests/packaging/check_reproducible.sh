@@ -12,6 +12,8 @@
 # The tests are left out of the second build: the packages must not depend on them.
 set -uo pipefail
 kind=$1 source=$2 build=$3 generator=$4 tool=$5
+# Compiled afresh, not taken from a cache of what the first build compiled.
+export CCACHE_DISABLE=1
 case $kind in
 debian)
     packages=(tandro_*.deb)

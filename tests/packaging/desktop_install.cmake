@@ -20,7 +20,7 @@ foreach(file "${PREFIX}/${BINDIR}/tandro" "${desktop_file}" "${metainfo_file}"
 endforeach()
 
 # Each icon is a PNG of its folder's size: the width and height stand at bytes 16 to 23.
-foreach(size 16 32 48 64 128 256)
+foreach(size IN LISTS SIZES)
     set(icon "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png")
     if(NOT EXISTS "${icon}")
         message(FATAL_ERROR "not installed: ${icon}")
