@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # The Qt recipe's own choices (tools/qt/recipe.sh), a row each: which of a machine's apt lines it
-# reads for Debian's sources, which source version it builds, and what its stamp changes with.
-# The machines are folders made here; the recipe itself runs on fresh ones in CI.
+# reads for Debian's sources, which source version it builds, how it applies its patches, that one
+# build of a Qt runs at a time, and what its stamp changes with; and which Debian build.sh takes a
+# machine for (tools/common.sh). The machines are folders made here; the recipe itself runs on
+# fresh ones in CI.
 #
 #   check_qt_recipe.sh SOURCE
 set -uo pipefail
 . "$1/tools/qt/recipe.sh"
+. <(sed -n '/^tandro_debian()/,/^}/p' "$1/tools/common.sh")
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 failures=0
@@ -96,6 +99,25 @@ Signed-By:
  -----BEGIN PGP PUBLIC KEY BLOCK-----
  .
  -----END PGP PUBLIC KEY BLOCK-----")")"
+row "each key is its own entry's, after comments and other entries in either layout" \
+    "$(stanza $mirror trixie; echo; stanza $security trixie-security /one.gpg; echo
+    stanza $mirror trixie-updates /two.gpg; echo "(status 0)")" \
+    "$(lists "$(machine keys sources.list "# the archive
+deb $mirror trixie main
+
+# its security updates
+deb [signed-by=/one.gpg] $security trixie-security main" sources.list.d/more.sources "# updates
+
+Types: deb
+URIs: $mirror
+Suites: trixie
+Components: main
+
+Types: deb
+URIs: $mirror
+Suites: trixie-updates
+Components: main
+Signed-By: /two.gpg")")"
 row "other releases, other components, disabled stanzas, comments and a CD are left out" \
     "$(stanza $mirror trixie-backports; echo "(status 0)")" \
     "$(lists "$(machine others sources.list "# deb $mirror trixie main
@@ -119,6 +141,97 @@ row "the newest of the same Qt, by Debian's order of versions, when it has not" 
     "$(qt_version_to_build $named 6.8.2+dfsg-9+deb13u9 6.8.2+dfsg-9+deb13u10 6.9.1+dfsg-1)"
 row "nothing, when the archive has no source of the same Qt" \
     "" "$(qt_version_to_build $named 6.9.1+dfsg-1 6.8.20+dfsg-1)"
+
+# How the patches are applied: each hunk where its context says, or the build stops and says where.
+tree=$scratch/tree
+mkdir -p "$tree/a" "$tree/b"
+seq 1 30 >"$tree/a/file.txt"
+sed 's/^15$/fifteen/' "$tree/a/file.txt" >"$tree/b/file.txt"
+(cd "$tree" && diff -u a/file.txt b/file.txt >change.patch) || true
+# applied SOURCE: the patch applied to a copy of SOURCE: what it said, its status, and the line it
+# changed.
+applied() {
+    rm -rf "$tree/work"
+    mkdir "$tree/work"
+    printf '%s\n' "$1" >"$tree/work/file.txt"
+    qt_apply_patches "$tree/work" "the test's source" "$tree/change.patch" 2>&1
+    echo "(status $?) $(grep -n fifteen "$tree/work/file.txt")"
+}
+row "a hunk whose lines the source has moved applies where they are now" \
+    "Applying change.patch
+(status 0) 19:fifteen" "$(applied "$(seq -3 0; seq 1 30)")"
+row "a hunk whose context the source has changed stops, named with its patch and place" \
+    "Applying change.patch
+change.patch does not apply to the test's source as it is:
+    Hunk #1 FAILED at 12.
+    1 out of 1 hunk FAILED
+(status 1) " "$(applied "$(seq 1 30 | sed 's/^13$/thirteen/')")"
+
+# One build of a Qt at a time: a second one waits for the first and says so; a killed one leaves
+# no lock behind.
+prefix=$scratch/qt/qt-for-web
+locked() { # locked: how a build that wants the lock fares within two seconds
+    (timeout 2 bash -c '. "$1"; qt_lock "$2" web; echo "took the lock"' locker \
+        "$SOURCE/tools/qt/recipe.sh" "$prefix"; echo "(status $?)") 2>&1
+}
+SOURCE=$1
+(. "$1/tools/qt/recipe.sh"; qt_lock "$prefix" web; sleep 30) &
+holder=$!
+for _ in $(seq 100); do # (at most ten seconds: a holder that never takes it fails the rows)
+    [ -e "$prefix.lock" ] && ! flock --nonblock "$prefix.lock" true && break
+    sleep 0.1
+done
+row "a second build waits while the first holds the lock, and says so" \
+    "Another build of the Qt for web into $prefix is under way: waiting for it to end.
+(status 124)" "$(locked)"
+kill -9 $holder
+wait $holder 2>/dev/null
+row "the lock of a killed build holds nothing back" "took the lock
+(status 0)" "$(locked)"
+
+# Which Debian build.sh takes a machine for, by its os-release and the Qt its archive offers.
+mkdir -p "$scratch/apt-bin"
+printf '#!/bin/sh\n[ -z "$QT_OFFERED" ] || printf "qt6-base-dev:\\n  Candidate: %%s\\n" "$QT_OFFERED"\n' \
+    >"$scratch/apt-bin/apt-cache"
+chmod +x "$scratch/apt-bin/apt-cache"
+# taken_for OS-RELEASE [QT]: what build.sh takes a machine of that os-release (none if empty) for,
+# whose archive offers QT: the release, or the status, and what it says, on one line.
+taken_for() {
+    rm -f "$scratch/os-release"
+    [ -z "$1" ] || printf '%s\n' "$1" >"$scratch/os-release"
+    local said
+    said=$(QT_OFFERED=${2:-} PATH=$scratch/apt-bin:$PATH tandro_debian "$scratch/os-release" 2>&1)
+    echo "$? ${said//$'\n'/ }"
+}
+made="and Tandro's commands are made for Debian 13 (and ./build.sh run and package for Debian 12)"
+row "Debian 13 and 12 are themselves" "0 13 0 12" \
+    "$(taken_for 'ID=debian
+VERSION_ID="13"') $(taken_for 'ID=debian
+VERSION_ID="12"')"
+row "a derivative whose Qt is Debian 12's goes on as Debian 12, and says so" \
+    "0 This is Ubuntu 24.04.1 LTS (ID ubuntu, VERSION_ID 24.04), $made: its archive offers Qt 6.4.2, as Debian 12's does, so they go on as on Debian 12. 12" \
+    "$(taken_for 'PRETTY_NAME="Ubuntu 24.04.1 LTS"
+ID=ubuntu
+ID_LIKE=debian
+VERSION_ID="24.04"' 6.4.2+dfsg-21.1build1)"
+row "Debian testing, with no number, by its Qt" \
+    "0 This is Debian GNU/Linux forky/sid (ID debian, VERSION_ID unset), $made: its archive offers Qt 6.8.3, as Debian 13's does, so they go on as on Debian 13. 13" \
+    "$(taken_for 'PRETTY_NAME="Debian GNU/Linux forky/sid"
+ID=debian' 6.8.3+dfsg-1)"
+row "a derivative with another Qt, or with none, stops" \
+    "1 This is Mint (ID linuxmint, VERSION_ID 22), $made, whose Qt is 6.8 or 6.4; its archive offers Qt 6.2.4, with which they are not known to work.|1 This is Mint (ID linuxmint, VERSION_ID 22), $made, whose Qt is 6.8 or 6.4; its archive offers no Qt 6, with which they are not known to work." \
+    "$(taken_for 'NAME=Mint
+ID=linuxmint
+ID_LIKE="ubuntu debian"
+VERSION_ID=22' 6.2.4+dfsg-2ubuntu1)|$(taken_for 'NAME=Mint
+ID=linuxmint
+ID_LIKE="ubuntu debian"
+VERSION_ID=22')"
+row "another system, or none said, stops" \
+    "1 This is Fedora Linux 41 (ID fedora, VERSION_ID 41), $made.|1 This is a system that does not say what it is (ID unset, VERSION_ID unset), $made." \
+    "$(taken_for 'PRETTY_NAME="Fedora Linux 41"
+ID=fedora
+VERSION_ID=41')|$(taken_for '')"
 
 # What the stamp changes with: a recipe of its own, and a dpkg-query that answers for a toolchain.
 recipe=$scratch/recipe

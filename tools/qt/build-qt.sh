@@ -53,8 +53,6 @@ if [ "$mode" = stamp ]; then
     qt_stamp "$target" "$here"
     exit
 fi
-as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo)
 start=$(date +%s)
 
 # shellcheck disable=SC2046 # the toolchain's packages are words
@@ -67,6 +65,7 @@ qt_version=${named%%+*}
 prefix=$(cmake -DQT_FOR="$target" -P "$here/location.cmake" 2>&1)
 stamp=$(qt_stamp "$target" "$here")
 if [ "$mode" = build ]; then
+    qt_lock "$prefix" "$target"
     if [ -f "$prefix/.built-here" ] && [ "$(<"$prefix/.built-here")" = "$stamp" ]; then
         exit 0
     elif [ -f "$prefix/.built-here" ] && [ "$(sed -n 1p "$prefix/.built-here")" = \
@@ -109,7 +108,7 @@ fi
 apt=(-o Dir::Etc::SourceList="$apt_tree/sources.list"
     -o Dir::Etc::SourceParts="$apt_tree/sources.list.d" -o Dir::State::Lists="$apt_tree/lists"
     -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=)
-if [ "$(id -u)" -eq 0 ]; then
+if [ ${#as_root[@]} -eq 0 ]; then
     # As root, apt fetches as its own user, _apt, who must reach the folders it fetches into.
     chmod 755 "$apt_tree"
     chown _apt "$apt_tree/lists/partial" "$apt_tree/source"
@@ -146,11 +145,7 @@ if [ ! -f "$source/.complete" ] || [ "$(<"$source/.complete")" != "$stamp"$'\n'"
     # apt has checked the files against the archive's signed index; dpkg-source warns that it
     # cannot check the maintainer's signature itself, without Debian's keyring of its developers.
     dpkg-source --extract "$apt_tree/source/qt6-base_${version#*:}.dsc" "$source" >/dev/null
-    for patch in "$here/patches/$target"/*.patch; do
-        [ -f "$patch" ] || continue
-        echo "Applying $(basename "$patch")"
-        patch --directory="$source" --strip=1 --quiet <"$patch"
-    done
+    qt_apply_patches "$source" "Debian's qt6-base $version" "$here/patches/$target"/*.patch
     printf '%s\n%s\n' "$stamp" "$version" >"$source/.complete"
 fi
 
@@ -183,6 +178,9 @@ options=(
     -DFEATURE_vulkan=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF
     -DFEATURE_icu=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_printsupport=OFF
     -DFEATURE_jpeg=OFF
+    # What a player downloads: Qt compiled for size (-Os, or -Oz for the web), not for speed
+    # (-O2), which a game of two names does not need.
+    -DFEATURE_optimize_size=ON
     # Debian turns it on for cross builds; it is Android's.
     -DFEATURE_androiddeployqt=OFF
     # Qt's build packs its MIME database with gzip; through CMake's own archiver the gzip header
@@ -240,16 +238,13 @@ web)
         -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
         # One thread: a page then needs no cross-origin isolation to be served.
         -DFEATURE_thread=OFF
-        # What a browser fetches: Qt compiled for size (-Oz), not for speed (-O2), which the game
-        # does not need.
-        -DFEATURE_optimize_size=ON
     )
     # Parts that Tandro's two windows never use, left out of what a browser fetches. (Each
     # part that a static program does not call is left out of it anyway; these are called from
     # within Qt, for what Tandro never asks of it.) Documents in other formats, style sheets and
     # rich text; item views and their models; graphics scenes; docks, tool and status bars,
     # tabs and splitters; the widgets and dialogs that it has none of; gestures, animations and
-    # kinetic scrolling; MIME types, XML, settings, translations, time zones, calendars other
+    # kinetic scrolling; MIME types, XML, settings, time zones, calendars other
     # than the Gregorian, processes and libraries; pictures and image formats other than PNG
     # and XPM (which drag and drop needs); undo stacks and validators.
     for feature in \
@@ -263,7 +258,7 @@ web)
         splashscreen commandlinkbutton spinbox progressbar rubberband statustip whatsthis \
         colordialog filedialog fontdialog inputdialog progressdialog errormessage wizard gestures \
         effects animation easingcurve scroller movie mimetype xmlstream xmlstreamreader \
-        xmlstreamwriter settings translation timezone datetimeparser jalalicalendar hijricalendar \
+        xmlstreamwriter settings timezone datetimeparser jalalicalendar hijricalendar \
         islamiccivilcalendar process processenvironment library filesystemwatcher sharedmemory \
         systemsemaphore permissions desktopservices systemtrayicon sessionmanager picture \
         imageformat_bmp imageformat_ppm imageformat_xbm image_heuristic_mask image_text \

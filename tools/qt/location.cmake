@@ -5,11 +5,8 @@
 # beside it; the recipe asks it too:
 #     cmake -DQT_FOR=windows|web -P tools/qt/location.cmake    says the folder (on stderr)
 file(STRINGS "${CMAKE_CURRENT_LIST_DIR}/qt6-base.version" tandro_qt_debian_version LIMIT_COUNT 1)
-if(DEFINED ENV{XDG_CACHE_HOME} AND NOT "$ENV{XDG_CACHE_HOME}" STREQUAL "")
-    set(tandro_qt_cache "$ENV{XDG_CACHE_HOME}/tandro")
-else()
-    set(tandro_qt_cache "$ENV{HOME}/.cache/tandro")
-endif()
+include("${CMAKE_CURRENT_LIST_DIR}/../user_cache.cmake")
+set(tandro_qt_cache "${TANDRO_USER_CACHE}/tandro")
 set(TANDRO_QT_FOR_WINDOWS "${tandro_qt_cache}/qt${tandro_qt_debian_version}-mingw64")
 set(TANDRO_QT_FOR_WEB "${tandro_qt_cache}/qt${tandro_qt_debian_version}-wasm")
 

@@ -2,108 +2,61 @@
 # recipe, and by its test (tests/tools/check_qt_recipe.sh), which gives them machines of its own.
 
 # qt_source_lists ETC RELEASE: the deb822 stanzas through which apt finds Debian's source packages
-# of RELEASE (a code name, such as trixie), made from the machine's apt lines in ETC (/etc/apt):
-# one-line sources.list and sources.list.d/*.list, and deb822 sources.list.d/*.sources, enabled
-# ones only. Each line of Debian's archive for RELEASE or one of its suites (RELEASE-updates,
-# RELEASE-security, ...) with the main component gives one stanza of the same address, suite and
-# key (Signed-By), for main's sources. Prints nothing when ETC has no such line.
+# of RELEASE (a code name, such as trixie), made from the machine's apt lines in ETC (/etc/apt), in
+# either layout: one-line sources.list and sources.list.d/*.list, and deb822
+# sources.list.d/*.sources, enabled ones only. Each line of Debian's archive for RELEASE or one of
+# its suites (RELEASE-updates, RELEASE-security, ...) with the main component gives one stanza of
+# the same address, suite and key (Signed-By), for main's sources. Prints nothing when ETC has no
+# such line. apt itself reads the lines (apt-get indextargets, which knows both layouts); it does
+# not list their keys, which are read from the entry it names (qt_entry_key).
 qt_source_lists() {
-    local etc=$1 release=$2 file one_line=() deb822=()
-    for file in "$etc/sources.list" "$etc"/sources.list.d/*.list; do
-        [ -f "$file" ] && one_line+=("$file")
-    done
-    for file in "$etc"/sources.list.d/*.sources; do
-        [ -f "$file" ] && deb822+=("$file")
-    done
-    {
-        [ ${#one_line[@]} -eq 0 ] || qt_one_line_entries "${one_line[@]}"
-        [ ${#deb822[@]} -eq 0 ] || qt_deb822_entries "${deb822[@]}"
-    } | awk -F '\t' -v release="$release" '
-        # One entry: types, addresses, suites, components, key, each but the key a list of words.
-        function words(text, list) { return split(text, list, /[ \t,]+/) }
-        function has(text, word, list, n, i) {
-            n = words(text, list)
-            for (i = 1; i <= n; i++) if (list[i] == word) return 1
-            return 0
-        }
-        has($1, "deb") || has($1, "deb-src") {
-            if (!has($4, "main")) next
-            nuris = words($2, uris)
-            nsuites = words($3, suites)
-            for (u = 1; u <= nuris; u++) {
-                if (uris[u] == "" || uris[u] ~ /^cdrom:/) continue
-                for (s = 1; s <= nsuites; s++) {
-                    if (suites[s] != release && index(suites[s], release "-") != 1) continue
-                    stanza = "Types: deb-src\nURIs: " uris[u] "\nSuites: " suites[s] \
-                        "\nComponents: main\n"
-                    if ($5 != "") {
-                        key = $5
-                        gsub(/\034/, "\n", key)
-                        stanza = stanza "Signed-By:" (key ~ /^\n/ ? "" : " ") key "\n"
-                    }
-                    if (!(stanza in seen)) {
-                        seen[stanza] = 1
-                        printf "%s%s", (printed++ ? "\n" : ""), stanza
-                    }
-                }
-            }
-        }'
+    local etc=$1 release=$2 lists type uri suite component entry stanza printed=()
+    lists=$(mktemp -d)
+    # (A line said twice, in both layouts, is apt's to warn about when it reads it for packages; here
+    # it is taken once.)
+    # shellcheck disable=SC2016 # apt's own fields, not the shell's
+    apt-get -o Dir::Etc="$etc" -o Dir::State::Lists="$lists" indextargets --no-release-info \
+        --format '$(TARGET_OF) $(REPO_URI) $(RELEASE) $(COMPONENT) $(SOURCESENTRY)' \
+        >"$lists/targets" 2> >(grep -v 'is configured multiple times' >&2)
+    while read -r type uri suite component entry; do
+        [[ $type == deb || $type == deb-src ]] && [ "$component" = main ] || continue
+        [[ $suite == "$release" || $suite == "$release"-* ]] && [[ $uri != cdrom:* ]] || continue
+        stanza="Types: deb-src"$'\n'"URIs: ${uri%/}"$'\n'"Suites: $suite"$'\n'"Components: main"
+        local key
+        key=$(qt_entry_key "$entry")
+        # A key given whole begins on the line after the field's name.
+        [ -z "$key" ] || stanza+=$'\n'"Signed-By:$([[ $key == $'\n'* ]] || echo ' ')$key"
+        [[ " ${printed[*]} " != *" ${stanza//[[:space:]]/_} "* ]] || continue
+        [ ${#printed[@]} -eq 0 ] || echo
+        echo "$stanza"
+        printed+=("${stanza//[[:space:]]/_}")
+    done <"$lists/targets"
+    rm -rf "$lists"
 }
 
-# qt_one_line_entries FILE...: the entries of one-line apt lists, a line each, their fields apart
-# by tabs: types, address, suite, components, key. A key's file is the signed-by option's.
-qt_one_line_entries() {
-    sed -e 's/#.*//' "$@" | awk '
-        {
-            options = ""
-            if (match($0, /\[[^]]*\]/)) {
-                options = substr($0, RSTART + 1, RLENGTH - 2)
-                $0 = substr($0, 1, RSTART - 1) " " substr($0, RSTART + RLENGTH)
+# qt_entry_key ENTRY: the key (Signed-By) of the apt entry ENTRY, as apt-get indextargets names it
+# (FILE:NUMBER: the line of a one-line list, or the stanza of a deb822 one), or nothing. A key given
+# whole in a stanza, over several lines, is printed whole, from the line break after the name.
+qt_entry_key() {
+    local file=${1%:*} number=${1##*:}
+    case $file in
+    *.sources)
+        sed '/^#/d' "$file" | awk -v RS= -v number="$number" 'NR == number {
+            lines = split($0, line, "\n")
+            for (i = 1; i <= lines; i++) {
+                if (tolower(line[i]) !~ /^signed-by:/) continue
+                key = line[i]
+                sub(/^[^:]*:[ \t]*/, "", key)
+                while (i < lines && line[i + 1] ~ /^[ \t]/) key = key "\n" line[++i]
+                print key
             }
-            if (NF < 4) next
-            key = ""
-            n = split(options, option, /[ \t]+/)
-            for (i = 1; i <= n; i++)
-                if (option[i] ~ /^signed-by=/) key = substr(option[i], 11)
-            components = $4
-            for (i = 5; i <= NF; i++) components = components " " $i
-            printf "%s\t%s\t%s\t%s\t%s\n", $1, $2, $3, components, key
         }'
-}
-
-# qt_deb822_entries FILE...: the enabled stanzas of deb822 apt lists, as qt_one_line_entries gives
-# its entries. A key given whole in the stanza, over several lines, stays whole: its line breaks
-# are carried as \034, which qt_source_lists turns back.
-qt_deb822_entries() {
-    local file
-    for file in "$@"; do
-        # A stanza ends at a blank line, and the file ends one.
-        cat "$file"
-        echo
-    done | awk '
-        function flush() {
-            if (("types" in field) && tolower(field["enabled"]) != "no")
-                printf "%s\t%s\t%s\t%s\t%s\n", field["types"], field["uris"], field["suites"],
-                    field["components"], field["signed-by"]
-            delete field
-            last = ""
-        }
-        /^#/ { next }
-        /^[ \t]*$/ { flush(); next }
-        /^[ \t]/ {
-            # A field that goes on over more lines: a key given whole.
-            if (last != "") field[last] = field[last] "\034" $0
-            next
-        }
-        {
-            colon = index($0, ":")
-            if (!colon) next
-            last = tolower(substr($0, 1, colon - 1))
-            value = substr($0, colon + 1)
-            sub(/^[ \t]+/, "", value)
-            sub(/[ \t]+$/, "", value)
-            field[last] = value
-        }'
+        ;;
+    *)
+        sed -n "${number}s/^[^[]*\[\([^]]*\)\].*/\1/p" "$file" | tr ' \t' '\n\n' \
+            | sed -n 's/^signed-by=//p'
+        ;;
+    esac
 }
 
 # qt_version_to_build NAMED OFFERED...: the version of Debian's qt6-base source to build, of those
@@ -158,4 +111,37 @@ qt_stamp() {
         version=$(dpkg-query -W -f='${Version}' "$package" 2>/dev/null) || version="not installed"
         echo "$package $version"
     done
+}
+
+# qt_apply_patches SOURCE WHAT PATCH...: applies each PATCH to the source tree SOURCE (WHAT names it),
+# each hunk where its context says, or not at all: a hunk that a newer source has moved by some
+# lines still applies, one whose context has changed stops, named with the patch and the line it
+# was to go at. Returns 1 then.
+qt_apply_patches() {
+    local source=$1 what=$2 patch said
+    shift 2
+    for patch in "$@"; do
+        [ -f "$patch" ] || continue
+        echo "Applying ${patch##*/}"
+        if ! said=$(patch --directory="$source" --strip=1 --fuzz=0 --forward --batch \
+            --reject-file=- --no-backup-if-mismatch <"$patch" 2>&1); then
+            echo "${patch##*/} does not apply to $what as it is:" >&2
+            grep -v '^patching file' <<<"$said" | sed 's/^/    /' >&2
+            return 1
+        fi
+    done
+}
+
+# qt_lock PREFIX TARGET: holds, until the shell that calls it ends, the lock of the Qt for TARGET
+# kept in PREFIX, waiting and saying so while another build of it holds it. One build of a Qt at a
+# time: a second waits for the first, and then finds its Qt current. The lock goes with the
+# process that holds it, however that ends: a build that was killed leaves none behind.
+qt_lock() {
+    local prefix=$1 target=$2
+    mkdir -p "$(dirname "$prefix")"
+    exec {qt_lock_fd}>"$prefix.lock"
+    if ! flock --nonblock "$qt_lock_fd"; then
+        echo "Another build of the Qt for $target into $prefix is under way: waiting for it to end."
+        flock "$qt_lock_fd"
+    fi
 }
