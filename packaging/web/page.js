@@ -4,7 +4,8 @@
 // page to the windows shown, sounds the beep, tells screen readers the result of each game, and
 // says when the program has ended, with a way to start it again. Once the program has drawn its
 // window, it has the site kept on the device (sw.js), and says when it is playing from what was
-// kept, with no connection.
+// kept, with no connection. Every file of the page is checked against its digest, which the page
+// names: a page runs the files of one build, whole, or none.
 window.TandroPage = (() => {
     const element = (id) => document.getElementById(id);
     // Room left round the windows on a phone's or tablet's screen, in CSS pixels.
@@ -14,6 +15,83 @@ window.TandroPage = (() => {
     let windows = null; // the size of the largest window shown, as the program says
     let loading = false;
     let updated = false; // another build of the site has been kept since the page was opened
+    let pastTheCache = false; // the program is to be fetched from the host, not the browser's cache
+    let anew = false; // trying again means starting the whole page anew
+    let announcing = 0; // the timer that is to put a sentence into the live region
+    let language = null; // the page's language, of languages.js; null for English
+    let faces = []; // the faces that the page brought for its language, for the program
+    const refused = new Set(); // the page's files that did not come whole, or not of its build
+
+    // The page's files that come after this one (the scripts) and fail their digest or do not
+    // come at all: the page then says so, as of a download broken off, and starts anew to try
+    // again. The style sheet, which comes before, is looked at when the page starts.
+    window.addEventListener("error", (event) => {
+        if (event.target instanceof HTMLScriptElement)
+            refused.add(event.target.src);
+    }, true);
+
+    // The page's texts, in English, and what translates them: qsTranslate(context, text) is the
+    // text in the page's language, which lupdate finds as it finds Qt's own calls.
+    let catalogue = {};
+    const qsTranslate = (context, text) => catalogue[context]?.[text] || text;
+    // A text with its %1, %2, ... put in.
+    const arg = (text, ...values) =>
+        text.replace(/%([1-9])/g, (all, n) => (n <= values.length ? String(values[n - 1]) : all));
+
+    // Every sentence that the page says, in the page's language: the program's name is put in
+    // where a text has %1 (or where it says so).
+    const texts = () => ({
+        heading: qsTranslate("Page", "%1, a game for two names"),
+        howToPlay: qsTranslate("Page", "Type your name and your partner's name and press Enter: " +
+            "six words, Hates, Friend, Loves, Admires, Marriage and Enemy, are struck out one by " +
+            "one until one is left, the relationship between the two names. The game's windows " +
+            "are drawn as pictures; a screen reader reads them once its button \"%1\" in the " +
+            "window is pressed, and the result of each game is read out here when it ends."),
+        // Qt's own button, which it names in the page's language too (its patch of the page's
+        // own, translatable-screen-reader-button).
+        enableScreenReader: qsTranslate("QWasmAccessibility", "Enable Screen Reader"),
+        loading: qsTranslate("Page", "Loading %1 …"),
+        downloading: qsTranslate("Page", "Downloading %1: %2 of %3"),
+        megabytes: qsTranslate("Page", "%1 MB"),
+        starting: qsTranslate("Page", "Starting %1 …"),
+        interrupted: qsTranslate("Page", "The download of %1 was interrupted, so it cannot " +
+            "start. Check the connection, and try again."),
+        tryAgain: qsTranslate("Page", "Try again"),
+        couldNotStart: qsTranslate("Page", "%1 could not start: %2"),
+        needsWebAssembly: qsTranslate("Page", "it needs a browser that runs WebAssembly."),
+        notFetched: qsTranslate("Page", "its program, %1, could not be fetched (%2)."),
+        stopped: qsTranslate("Page", "%1 stopped: %2"),
+        ended: qsTranslate("Page", "%1 has ended."),
+        startAgain: qsTranslate("Page", "Start it again"),
+        kept: qsTranslate("Page", "No connection: %1 is playing from the copy kept on this " +
+            "device."),
+    });
+
+    // The texts that the page stands with, from the table; those that it says as it goes are
+    // taken from it then.
+    function write() {
+        const name = document.title;
+        const said = texts();
+        element("heading").textContent = arg(said.heading, name);
+        element("how-to-play").textContent = arg(said.howToPlay, said.enableScreenReader);
+        if (!loading)
+            element("progress-text").textContent = arg(said.loading, name);
+        element("retry").textContent = said.tryAgain;
+        element("ended-text").textContent = arg(said.ended, name);
+        element("again").textContent = said.startAgain;
+        element("kept").textContent = arg(said.kept, name);
+    }
+
+    // Puts the page into one language: language.lang (a BCP 47 tag, for <html lang>), language.dir
+    // ("ltr" or "rtl") and language.texts, each context's translations by their English, as
+    // {Page: {"Try again": "..."}, QWasmAccessibility: {...}}; a text that it has no translation
+    // of stays English.
+    function speak(language) {
+        catalogue = language.texts || {};
+        document.documentElement.lang = language.lang;
+        document.documentElement.dir = language.dir || "ltr";
+        write();
+    }
 
     // Browsers keep a page silent until the user has done something on it that counts as meant
     // (a key, a click, the end of a tap; not the start of one, nor what a script does): the sound
@@ -47,21 +125,48 @@ window.TandroPage = (() => {
     }
 
     // Screen readers speak what the live region comes to hold; a sentence equal to the last one
-    // is spoken again, since the region is emptied first.
+    // is spoken again, since the region is emptied first. Only the last sentence given is said:
+    // one withdrawn at once (an empty one given after it) is not.
     function announce(sentence) {
         const region = element("result");
+        clearTimeout(announcing);
         region.textContent = "";
         if (sentence)
-            setTimeout(() => { region.textContent = sentence; }, 50);
+            announcing = setTimeout(() => { region.textContent = sentence; }, 50);
     }
 
     // The windows shown need width x height CSS pixels. A browser that zooms its page (a phone's,
     // a tablet's) is asked to zoom it so that they are as large as its screen allows, with a small
-    // margin; Qt draws them at the pixels that zoom gives, so that they stay sharp. A computer's
-    // browser keeps its page at its own size.
+    // margin; Qt draws them at the pixels that zoom gives, so that they stay sharp. The player may
+    // zoom in further, as a browser lets its user zoom any page. A computer's browser keeps its
+    // page at its own size.
     function fit(width, height) {
         windows = width > 0 && height > 0 ? { width, height } : null;
         zoom();
+    }
+
+    // While the page takes a new zoom, the windows move to the middle of what the zoom leaves;
+    // they are kept out of sight until they stand there, so that nothing on the screen shifts.
+    let settling = 0;
+    function settle() {
+        element("screen").classList.add("settling");
+        clearTimeout(settling);
+        const shown = () => requestAnimationFrame(() => requestAnimationFrame(() => {
+            element("screen").classList.remove("settling");
+            // Qt gives the window it shows the keyboard's focus, which an element out of sight
+            // does not take: the window in front takes it now, unless the player has put the
+            // focus somewhere since.
+            if (document.activeElement === document.body) {
+                [...element("screen").firstElementChild?.shadowRoot?.querySelectorAll(
+                    ".qt-window") ?? []].filter((qtWindow) => qtWindow.offsetParent).at(-1)
+                    ?.querySelector("canvas")?.focus({ preventScroll: true });
+            }
+        }));
+        // Once the browser has laid the page out anew (Qt places its windows as it does), or,
+        // should it not, a little later.
+        window.addEventListener("resize", () => { clearTimeout(settling); shown(); },
+                                { once: true });
+        settling = setTimeout(shown, 300);
     }
 
     function zoom() {
@@ -80,10 +185,12 @@ window.TandroPage = (() => {
             const scale = Math.min((screenWidth - 2 * margin) / windows.width,
                                    (screenHeight - 2 * margin) / (windows.height + above));
             if (scale > 0)
-                content = `width=${Math.round(screenWidth / scale)}, user-scalable=no`;
+                content = `width=${Math.round(screenWidth / scale)}`;
         }
-        if (meta.content !== content)
+        if (meta.content !== content) {
+            settle();
             meta.content = content;
+        }
     }
 
     function show(shown) {
@@ -107,64 +214,129 @@ window.TandroPage = (() => {
             element("retry").focus();
     }
 
-    const megabytes = (bytes) => (bytes / 1e6).toFixed(1) + " MB";
+    const megabytes = (bytes) => arg(texts().megabytes, (bytes / 1e6).toLocaleString(
+        document.documentElement.lang, { minimumFractionDigits: 1, maximumFractionDigits: 1 }));
 
     // How much of the program has come: done is its share of the whole, sent the bytes that the
     // server sends in all, compressed as it sends them.
     function progress(done, sent) {
         element("progress").value = done;
-        element("progress-text").textContent =
-            `Downloading ${document.title}: ${megabytes(done * sent)} of ${megabytes(sent)}`;
+        element("progress-text").textContent = arg(texts().downloading, document.title,
+                                                   megabytes(done * sent), megabytes(sent));
     }
 
-    // A download that did not come whole.
-    class Interrupted extends Error {}
-
-    // Downloads the program and compiles it as it comes; the compiled module.
-    async function download() {
-        const name = config.program + ".wasm";
-        let response;
-        try {
-            response = await fetch(name);
-        } catch (error) {
-            throw new Interrupted(error.message);
+    // The page's own timing marks, as figures of its start are read: "load:download" (the program
+    // asked for), "load:downloaded", "load:compiled", "load:instantiated" (Qt's start begins),
+    // "load:window-shown" (in the frame that shows the first window) and "load:window-drawn" (after
+    // that frame's work, Qt's drawing of the window included); and a measure of each step between.
+    const steps = ["download", "downloaded", "compiled", "instantiated", "window-shown",
+                   "window-drawn"];
+    function mark(step) {
+        performance.mark("load:" + step);
+        if (step === steps.at(-1)) {
+            for (let i = 1; i < steps.length; ++i)
+                performance.measure(`load: ${steps[i - 1]} to ${steps[i]}`, "load:" + steps[i - 1],
+                                    "load:" + steps[i]);
         }
-        if (!response.ok)
-            throw new Error(`its program, ${name}, could not be fetched (${response.status}` +
-                            `${response.statusText ? " " + response.statusText : ""}).`);
+    }
+
+    // A download that did not come whole, or not as this page's build has it (another).
+    class Interrupted extends Error {
+        constructor(message, another = false) {
+            super(message);
+            this.another = another;
+        }
+    }
+
+    // The digest of bytes, as the page names its files' (Subresource Integrity's SHA-256).
+    // (The page is written in the JavaScript that lupdate reads: promises, not async functions.)
+    const digestOf = (bytes) => crypto.subtle.digest("SHA-256", bytes).then((digest) =>
+        "sha256-" + btoa(String.fromCharCode(...new Uint8Array(digest))));
+
+    // Downloads the program and compiles it as it comes, checking it against its digest before
+    // the compiler may finish; the compiled module. Once asked to, it fetches it from the host
+    // again, past the browser's cache, where a broken or another build's copy may stand. (Where
+    // the page is not served securely, browsers give it no digests to check by, nor a place to
+    // keep the site.)
+    function download() {
+        const name = config.program + ".wasm";
+        mark("download");
+        return fetch(name, pastTheCache ? { cache: "reload" } : {}).catch((error) => {
+            throw new Interrupted(error.message);
+        }).then((response) => {
+            if (!response.ok)
+                throw new Error(arg(texts().notFetched, name, `${response.status}` +
+                                    `${response.statusText ? " " + response.statusText : ""}`));
+            return compile(response);
+        });
+    }
+
+    // Fetches the faces that the windows draw the page's language in, each checked against its
+    // digest (languages.js): [{name, bytes}], each by the name of the program's own copy that it
+    // stands in for, or of a face for the language's script. None for English.
+    function fetchFaces() {
+        return Promise.all((language?.faces ?? []).map((face) => fetch(face.file, pastTheCache
+            ? { integrity: face.integrity, cache: "reload" } : { integrity: face.integrity }
+        ).catch((error) => {
+            throw new Interrupted(error.message);
+        }).then((response) => {
+            if (!response.ok)
+                throw new Error(arg(texts().notFetched, face.file, String(response.status)));
+            return response.arrayBuffer();
+        }).then((bytes) => ({ name: face.file.split("/").pop(), bytes: new Uint8Array(bytes) }))));
+    }
+
+    function compile(response) {
         const encoding = response.headers.get("Content-Encoding");
         const sent = config.sent[encoding] || config.bytes;
         const reader = response.body.getReader();
+        const checked = window.crypto?.subtle ? [] : null; // the bytes, to check once all came
         let received = 0;
+        let whole = false;
+        let broken = null; // why the bytes that came are not the program, if they are not
         progress(0, sent);
+        // Whether all that came is this build's program.
+        const ours = () => {
+            if (received !== config.bytes)
+                return Promise.resolve(new Interrupted("it ended early"));
+            if (!checked)
+                return Promise.resolve(null);
+            return new Blob(checked).arrayBuffer().then(digestOf).then((digest) => (
+                digest === config.integrity ? null
+                    : new Interrupted("it is not this build's program", true)));
+        };
         // The bytes as they come go on to the compiler, and are counted on the way.
         const counted = new ReadableStream({
-            async pull(controller) {
-                let chunk;
-                try {
-                    chunk = await reader.read();
-                } catch (error) {
-                    controller.error(new Interrupted(error.message));
-                    return;
-                }
-                if (chunk.done) {
-                    if (received === config.bytes)
-                        controller.close();
-                    else
-                        controller.error(new Interrupted("it ended early"));
-                    return;
-                }
-                received += chunk.value.length;
-                progress(Math.min(received / config.bytes, 1), sent);
-                controller.enqueue(chunk.value);
+            pull(controller) {
+                return reader.read().then((chunk) => {
+                    if (!chunk.done) {
+                        received += chunk.value.length;
+                        checked?.push(chunk.value);
+                        progress(Math.min(received / config.bytes, 1), sent);
+                        controller.enqueue(chunk.value);
+                        return;
+                    }
+                    return ours().then((why) => {
+                        broken = why;
+                        whole = !why;
+                        if (why) {
+                            controller.error(why);
+                        } else {
+                            mark("downloaded");
+                            controller.close();
+                        }
+                    });
+                }, (error) => controller.error(new Interrupted(error.message)));
             },
         });
-        try {
-            return await WebAssembly.compileStreaming(
-                new Response(counted, { headers: { "Content-Type": "application/wasm" } }));
-        } catch (error) {
-            throw received < config.bytes ? new Interrupted(error.message) : error;
-        }
+        return WebAssembly.compileStreaming(
+            new Response(counted, { headers: { "Content-Type": "application/wasm" } })
+        ).then((module) => {
+            mark("compiled");
+            return module;
+        }, (error) => {
+            throw whole ? error : broken || new Interrupted(error.message);
+        });
     }
 
     // Has the site kept on the device, so that later visits start from what was kept, with or
@@ -173,16 +345,22 @@ window.TandroPage = (() => {
     // download nor the start. Qt shows each window as an element of its screen's shadow root,
     // and draws it in an animation frame: the page looks for one in each frame, and once there
     // is one, registers the worker after that frame's work, the drawing included. Where there is
-    // nothing to keep the site in (a page opened from a file), it is simply not kept.
+    // nothing to keep the site in (a page opened from a file), it is simply not kept. Should a
+    // build not be kept, the worker says why, and the page's console has it.
     function keepOnceDrawn() {
-        if (!navigator.serviceWorker)
-            return;
         const drawn = () => [...element("screen").firstElementChild?.shadowRoot
             ?.querySelectorAll(".qt-window") ?? []].some((qtWindow) => qtWindow.offsetParent);
         const look = () => {
-            if (drawn())
-                setTimeout(() => navigator.serviceWorker.register("sw.js").catch(() => {}));
-            else if (!element("screen").hidden) // not if the program has stopped meanwhile
+            if (drawn()) {
+                mark("window-shown");
+                setTimeout(() => {
+                    mark("window-drawn");
+                    navigator.serviceWorker?.register("sw.js").catch((error) => {
+                        console.warn(`${document.title} is not kept on this device: ` +
+                                     error.message);
+                    });
+                });
+            } else if (!element("screen").hidden) // not if the program has stopped meanwhile
                 requestAnimationFrame(look);
         };
         requestAnimationFrame(look);
@@ -190,18 +368,25 @@ window.TandroPage = (() => {
 
     // A page that came from what was kept asks the host for its page, as the browser asks for
     // nothing else now; should no answer come, it says that it is playing from what was kept.
-    async function sayWhetherOffline() {
+    function sayWhetherOffline() {
         if (!navigator.serviceWorker?.controller)
             return;
-        try {
-            await fetch("index.html", { method: "HEAD", cache: "no-store" });
-        } catch {
+        fetch("index.html", { method: "HEAD", cache: "no-store" }).catch(() => {
             element("kept").hidden = false;
             zoom();
-        }
+        });
     }
 
-    async function load() {
+    // Starts the whole page anew, each of its files fetched from the host past the browser's
+    // cache first, so that the page that comes, of whichever build the host has now, comes whole.
+    function startAnew() {
+        const files = [location.href, ...[...document.querySelectorAll(
+            "script[src], link[rel=stylesheet]")].map((file) => file.src || file.href)];
+        Promise.allSettled(files.map((file) => fetch(file, { cache: "reload" })))
+            .then(() => location.reload());
+    }
+
+    function load() {
         if (loading)
             return;
         // A program downloaded again goes with the page that was kept with it: once another build
@@ -210,47 +395,64 @@ window.TandroPage = (() => {
             location.reload();
             return;
         }
+        if (anew) {
+            startAnew();
+            return;
+        }
         loading = true;
         show("loading");
+        const said = texts();
         element("progress").removeAttribute("value");
-        element("progress-text").textContent = `Loading ${document.title} …`;
-        try {
-            if (typeof WebAssembly !== "object")
-                throw new Error("it needs a browser that runs WebAssembly.");
-            const module = await download();
-            element("progress-text").textContent = `Starting ${document.title} …`;
-            await qtLoad({
-                qt: {
-                    entryFunction: config.entry,
-                    module: module,
-                    containerElements: [element("screen")],
-                    onLoaded: () => {
-                        show("screen");
-                        keepOnceDrawn();
+        element("progress-text").textContent = arg(said.loading, document.title);
+        const started = typeof WebAssembly !== "object"
+            ? Promise.reject(new Error(said.needsWebAssembly))
+            : Promise.all([download(), fetchFaces()]).then(([module, brought]) => {
+                faces = brought;
+                element("progress-text").textContent = arg(said.starting, document.title);
+                return qtLoad({
+                    qt: {
+                        entryFunction: window[config.entry],
+                        module: module,
+                        containerElements: [element("screen")],
+                        onLoaded: () => {
+                            mark("instantiated");
+                            show("screen");
+                            keepOnceDrawn();
+                        },
+                        onExit: (exit) => {
+                            if (exit.crashed)
+                                failed(arg(said.stopped, document.title, exit.text), false);
+                            else
+                                ended();
+                        },
                     },
-                    onExit: (exit) => {
-                        if (exit.crashed)
-                            failed(`${document.title} stopped: ${exit.text}`, false);
-                        else
-                            ended();
-                    },
-                },
+                });
             });
-        } catch (error) {
-            if (error instanceof Interrupted)
-                failed(`The download of ${document.title} was interrupted, so it cannot start. ` +
-                       "Check the connection, and try again.", true);
-            else if (element("failed").hidden)
-                failed(`${document.title} could not start: ${error.message}`, false);
-        } finally {
+        started.catch((error) => {
+            if (error instanceof Interrupted) {
+                // Tried again from the host; a copy not of this build even then is the host's
+                // newer build, which the whole page is to start anew with.
+                anew = pastTheCache && error.another;
+                pastTheCache = true;
+                failed(arg(said.interrupted, document.title), true);
+            } else if (element("failed").hidden) {
+                failed(arg(said.couldNotStart, document.title, error.message), false);
+            }
+        }).finally(() => {
             loading = false;
-        }
+        });
     }
 
     function start(settings) {
         config = settings;
+        // In the first of the browser's languages that Tandro speaks, as the program chooses it.
+        language = self.TandroLanguages?.choose(navigator.languages) ?? null;
+        if (language)
+            speak(language);
+        else
+            write();
         for (const input of ["keydown", "mousedown", "pointerup", "touchend", "click"])
-            window.addEventListener(input, readySound, { capture: true });
+            window.addEventListener(input, readySound, { capture: true, passive: true });
         window.addEventListener("resize", zoom);
         element("again").addEventListener("click", () => location.reload());
         element("retry").addEventListener("click", load);
@@ -258,9 +460,30 @@ window.TandroPage = (() => {
         navigator.serviceWorker?.addEventListener("controllerchange", () => {
             updated = Boolean(kept);
         });
+        navigator.serviceWorker?.addEventListener("message", (event) => {
+            if (event.data?.tandroNotKept)
+                console.warn(event.data.tandroNotKept);
+        });
+        navigator.serviceWorker?.startMessages();
         sayWhetherOffline();
+        // The page's own files came whole, of its build, or it starts anew to try again.
+        for (const sheet of document.querySelectorAll("link[rel=stylesheet]")) {
+            if (!sheet.sheet)
+                refused.add(sheet.href);
+        }
+        if (refused.size || !self.TandroLanguages || typeof qtLoad !== "function"
+            || typeof window[config.entry] !== "function") {
+            anew = true;
+            failed(arg(texts().interrupted, document.title), true);
+            return;
+        }
         load();
     }
 
-    return { start, fit, beep, announce, ended };
+    return {
+        start, speak, fit, beep, announce, ended,
+        get faces() {
+            return faces;
+        },
+    };
 })();

@@ -66,8 +66,12 @@ TABLET = Device("a tablet", 768, 1024, 2, ANDROID.replace(" Mobile", ""))
 
 # Recorded by every page from its start: what its scripts threw and did not catch; what its policy
 # refused, each as the directive and what it refused ("inline" for a script or style written into
-# the page, "eval" for script made from text); and the beeps, as the tones that the page started.
+# the page, "eval" for script made from text); the beeps, as the tones that the page started; and
+# the warnings that it wrote to its console.
 RECORDER = """if (!window.refused) {
+window.warned = [];
+const warn = console.warn;
+console.warn = (...words) => { warned.push(words.join(' ')); return warn.apply(console, words); };
 window.uncaught = [];
 addEventListener('error', (e) => uncaught.push(String(e.message)));
 addEventListener('unhandledrejection', (e) => uncaught.push(String(e.reason && e.reason.message || e.reason)));
@@ -209,6 +213,10 @@ class SeleniumPage(Page):
     def open(self, address):
         self.driver.get(address)
 
+    def run_script(self, source):
+        """Runs a script in the page, as a script of its own would run (not under its policy)."""
+        self.driver.execute_script(source)
+
     def evaluate(self, expression, *args):
         script = ("const done = arguments[1]; (%s)(arguments[0])"
                   ".then(done, (e) => done(JSON.stringify([null, String(e)])));" % FUNCTION
@@ -229,9 +237,11 @@ class Chromium(SeleniumPage):
 
     engine = "Chromium"
 
-    def __init__(self, device=COMPUTER, webgl=True):
+    def __init__(self, device=COMPUTER, webgl=True, languages=None):
         self.device = device
         options = webdriver.ChromeOptions()
+        if languages:  # the player's languages, best first, as navigator.languages says them
+            options.add_experimental_option("prefs", {"intl.accept_languages": ",".join(languages)})
         options.binary_location = CHROMIUM
         for argument in ("--headless=new", "--no-sandbox", "--no-first-run",
                          "--disable-background-networking", "--disable-component-update",
@@ -260,6 +270,9 @@ class Chromium(SeleniumPage):
     def send(self, method, **params):
         """Calls a method of the DevTools protocol and returns its result."""
         return self.driver.execute_cdp_cmd(method, params)
+
+    def run_script(self, source):
+        self.send("Runtime.evaluate", expression=source)
 
     def show_in(self, scheme):
         """Shows the page, from now on, as a browser does that prefers scheme: "light", "dark", or
@@ -420,10 +433,21 @@ class Firefox(Page):
                "dark": {"layout.css.prefers-color-scheme.content-override": 0},
                "forced": {"browser.display.document_color_use": 2}}
 
-    def __init__(self, scheme=None):
+    # A phone's browser, as far as Firefox on a computer can be one: a phone's pixels, touch, a
+    # finger's coarse pointer and a phone's user agent. (It does not zoom the page as its viewport
+    # asks: with its setting for that, WebDriver BiDi sets no size of the window.)
+    PHONE = {"dom.w3c_touch_events.enabled": 1, "ui.primaryPointerCapabilities": 1,
+             "ui.allPointerCapabilities": 1}
+
+    def __init__(self, scheme=None, device=COMPUTER, preferences=None):
+        self.device = device
         self.profile = tempfile.mkdtemp(prefix="tandro-firefox-")
+        chosen = {**self.PREFERENCES, **self.SCHEMES.get(scheme, {}), **(preferences or {})}
+        if device.user_agent:
+            chosen.update(self.PHONE, **{"general.useragent.override": device.user_agent,
+                                         "layout.css.devPixelsPerPx": str(float(device.ratio))})
         with open(os.path.join(self.profile, "user.js"), "w") as prefs:
-            for name, value in {**self.PREFERENCES, **self.SCHEMES.get(scheme, {})}.items():
+            for name, value in chosen.items():
                 prefs.write("user_pref(%s, %s);\n" % (json.dumps(name), json.dumps(value)))
         self.process = subprocess.Popen(
             [FIREFOX, "--headless", "--no-remote", "--profile", self.profile,
@@ -473,6 +497,10 @@ class Firefox(Page):
         self.command("browsingContext.navigate", context=self.context, url=address,
                      wait="complete")
 
+    def run_script(self, source):
+        self.command("script.evaluate", expression=source, awaitPromise=False,
+                     target={"context": self.context})
+
     def evaluate(self, expression, *args):
         result = self.command(
             "script.callFunction", functionDeclaration=FUNCTION % expression,
@@ -491,6 +519,12 @@ class Firefox(Page):
 
     def click(self, x, y):
         self.perform({"type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
+                      "actions": [{"type": "pointerMove", "x": round(x), "y": round(y)},
+                                  {"type": "pointerDown", "button": 0},
+                                  {"type": "pointerUp", "button": 0}]})
+
+    def tap(self, x, y):
+        self.perform({"type": "pointer", "id": "finger", "parameters": {"pointerType": "touch"},
                       "actions": [{"type": "pointerMove", "x": round(x), "y": round(y)},
                                   {"type": "pointerDown", "button": 0},
                                   {"type": "pointerUp", "button": 0}]})

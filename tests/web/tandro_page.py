@@ -10,12 +10,15 @@ import os
 import shutil
 import tempfile
 import unittest
+from xml.etree import ElementTree
 
 import browser
 from browser import until
 
 SITE = os.environ.get("TANDRO_SITE", "")
 PICTURES = os.environ.get("TANDRO_PICTURES")
+# What npm installed for the tests (node_modules): axe-core and Lighthouse.
+TOOLS = os.environ.get("TANDRO_WEB_TOOLS", "")
 
 WINDOW = (239, 239, 239)  # the windows' background
 CLIENT = (286, 263)  # the main window's client area below its menu bar, in pixels
@@ -69,7 +72,8 @@ def front(page, count):
     Qt shows them in: the page, but for the line above it where the page says it plays offline."""
     def placed():
         shown = windows(page)
-        if len(shown) != count:
+        if len(shown) != count or not page.evaluate(
+                "getComputedStyle(document.getElementById('screen')).visibility == 'visible'"):
             return None
         left, top, width, height = shown[0]["frame"]
         screen = page.evaluate("(({x, y, width, height}) => [x, y, width, height])"
@@ -87,9 +91,12 @@ def client(window, menu=True):
     return (left, top + height - CLIENT[1]) if menu else (left, top)
 
 
-def at(window, name, menu=True):
-    """The middle of control name on window, in the page's CSS pixels."""
+def at(window, name, menu=True, mirrored=False):
+    """The middle of control name on window, in the page's CSS pixels; from the right, in a window
+    mirrored for a language written so."""
     x, y, width, height = PLACES[name]
+    if mirrored:
+        x = window["contents"][2] - x - width
     left, top = client(window, menu)
     return left + x + width / 2, top + y + height / 2
 
@@ -274,9 +281,9 @@ def readable(test, picture, scale=1, timeout=10):
     return short
 
 
-def play(page, main, your_name, partner_name):
+def play(page, main, your_name, partner_name, mirrored=False):
     """Types the names as a computer's user does, Tab between them, and presses Enter."""
-    page.click(*at(main, "txtYourName"))
+    page.click(*at(main, "txtYourName", mirrored=mirrored))
     page.type(your_name)
     page.key("Tab")
     page.type(partner_name)
@@ -293,6 +300,110 @@ def kept(page):
     return page.evaluate(KEPT)
 
 
+def translated(language, context, source):
+    """The translation of source in Tandro's translation of language (translations/), or source
+    itself for English (None)."""
+    if not language:
+        return source
+    tree = ElementTree.parse(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
+                                          "translations", "tandro_%s.ts" % language))
+    for found in tree.getroot().iter("context"):
+        if found.findtext("name") == context:
+            for message in found.iter("message"):
+                if message.findtext("source") == source:
+                    return message.findtext("translation")
+    raise KeyError((language, context, source))
+
+
+def hates(language=None):
+    """What the live region says once 'Ram' and 'Sita' have played, in language (English for
+    None): that the result is Hates."""
+    return translated(language, "frmMain", "The result is %1.").replace(
+        "%1", translated(language, "Tandro::Board", "Hates"))
+
+
+# Texts that fill most of their boxes, with the side where a text too wide would be cut off: the
+# captions stand right-aligned, the buttons' texts centred, the About dialog's lines left-aligned.
+TIGHT_TEXTS = {
+    "main": {"lblPartnerName": ((8, 48, 97, 17), "left"),
+             "lblYourName": ((8, 16, 97, 17), "left"),
+             "cmdClearPartner": ((198, 83, 67, 19), "both"),
+             "cmdClear": ((110, 83, 67, 19), "both")},
+    "about": {"lblDisclaimer": ((16, 128, 210, 15), "right"),
+              "Label1": ((16, 144, 257, 17), "right")},
+}
+
+class SpeaksTheBrowsersLanguage:
+    """The page and its program in the first of the browser's languages that Tandro speaks, the
+    page's texts, the program's and Qt's own, with the faces that draw them, which the page fetches
+    for that language alone: with a PageTest, in the browser that language_browser() makes."""
+
+    # The browser's languages, best first; the translation the page speaks, and its direction.
+    ROWS = ((["de-AT", "en"], "de", "ltr"),
+            (["xx", "ar"], "ar", "rtl"),
+            (["hi"], "hi", "ltr"),
+            (["zh-TW", "ja"], "zh_CN", "ltr"),
+            (["pt-PT"], "pt_BR", "ltr"),
+            (["en-GB", "de"], None, "ltr"))
+    # The main window's captions and buttons that fill most of their boxes, in every language.
+    TIGHT = TIGHT_TEXTS["main"]
+
+    def language_browser(self, languages):
+        raise NotImplementedError
+
+    def browser(self):
+        return self.language_browser(self.languages)
+
+    def setUp(self):
+        pass  # a browser for each row
+
+    def tearDown(self):
+        pass  # each row's, after it
+
+    def test_each_language_as_the_browser_names_it(self):
+        for self.languages, language, direction in self.ROWS:
+            with self.subTest(languages=self.languages):
+                super().setUp()
+                self.open()
+                main = front(self.page, 1)
+                self.assertTrue(main, "the main window shows")
+                self.assertEqual(self.page.evaluate(
+                    "[document.documentElement.lang, document.documentElement.dir]"),
+                    [language.replace("_", "-") if language else "en",
+                     direction if language else ""])
+                self.assertEqual(self.page.evaluate(
+                    "document.getElementById('heading').textContent"),
+                    translated(language, "Page", "%1, a game for two names").replace(
+                        "%1", "Tandro"))
+                # Qt's own button for screen readers, in the program's translation.
+                self.assertEqual(self.page.evaluate(
+                    "%s.querySelector('.qt-window-a11y-container button').textContent" % QT),
+                    translated(language, "QWasmAccessibility", "Enable Screen Reader"))
+                # The faces of the language, and no other's.
+                wanted = self.page.evaluate(
+                    "(self.TandroLanguages.choose(navigator.languages)?.faces ?? [])"
+                    ".map((face) => face.file)")
+                fetched = self.page.evaluate(
+                    "performance.getEntriesByType('resource').map((e) => new URL(e.name).pathname)"
+                    ".filter((path) => path.includes('/faces/')).map((p) => p.slice(1))")
+                self.assertEqual(sorted(fetched), sorted(wanted))
+                if language in (None, "ar", "hi", "zh_CN"):
+                    self.assertEqual(bool(wanted), bool(language), "faces for its scripts alone")
+                play(self.page, main, "Ram", "Sita", mirrored=direction == "rtl")
+                self.assertTrue(result(self.page, hates(language)),
+                                "the live region says the result in the language")
+                self.shot("web-language-%s.png" % (language or "en"))
+                # Each caption whole in its box, mirrored from the right in Arabic.
+                width = CLIENT[0]
+                boxes = {name: ((width - x - w, y, w, h) if direction == "rtl" else (x, y, w, h),
+                                {"left": "right", "right": "left"}.get(side, side)
+                                if direction == "rtl" else side)
+                         for name, ((x, y, w, h), side) in self.TIGHT.items()}
+                self.assertEqual(cut_off(self.page.screenshot(), client(main), boxes), [])
+                super().tearDown()
+                self.doCleanups()
+
+
 class PageTest(unittest.TestCase):
     """A test of the page in a browser of its own: self.page, made by browser() for each test, and
     closed after it, once it is checked that its scripts threw nothing that they did not catch."""
@@ -300,12 +411,16 @@ class PageTest(unittest.TestCase):
     def browser(self):
         return browser.Chromium()
 
+    def handler(self):
+        """How the host serves the site to this test's browser."""
+        return self.page.handler
+
     def setUp(self):
         if not SITE:
             self.skipTest("TANDRO_SITE names no site")
         self.page = self.browser()
         self.addCleanup(lambda: self.page.close())
-        self.server = browser.Server(SITE, self.page.handler)
+        self.server = browser.Server(SITE, self.handler())
         self.addCleanup(self.server.stop)
 
     def tearDown(self):
@@ -358,3 +473,62 @@ class PageTest(unittest.TestCase):
         self.addCleanup(shutil.rmtree, folder, True)
         shutil.copytree(SITE, folder, dirs_exist_ok=True)
         return folder
+
+
+def violations(page):
+    """What axe-core finds wrong on the page as it stands, by its rules (WCAG's and its own best
+    practices), each rule with the elements that break it. axe-core is put into the page as a
+    script of the test's own, not under the page's policy."""
+    if not page.evaluate("typeof axe == 'object'"):
+        with open(os.path.join(TOOLS, "axe-core", "axe.min.js"), encoding="utf-8") as axe:
+            page.run_script(axe.read())
+    return page.evaluate("axe.run(document, {resultTypes: ['violations']}).then((found) =>"
+                         " found.violations.map((rule) => rule.id + ': ' + rule.nodes.map("
+                         "(node) => node.target.join(' ')).join(', ')))")
+
+
+def audit(test, touch=False):
+    """axe-core's violations in each state of the page that a player meets, by state: at the
+    start, with a message box open, after a game and with About open, and then the same with the
+    windows mirrored for screen readers ("Enable Screen Reader" pressed); on a touch screen
+    (touch), played by taps."""
+    page = test.page
+    press = page.tap if touch else page.click
+    found = {}
+
+    def look(state):
+        found[state] = violations(page)
+
+    def states(reader):
+        test.open()
+        main = front(page, 1)
+        test.assertTrue(main, "the main window shows")
+        if reader:
+            page.evaluate(ENABLE_SCREEN_READER, WORDS)
+        look("at the start" + reader)
+        press(*at(main, "cmdGo"))
+        test.assertTrue(front(page, 2), "Go with no names opens a message box")
+        look("with a message box open" + reader)
+        page.key("Enter")
+        test.assertTrue(front(page, 1), "Enter closes it")
+        for box, name in (("txtYourName", "Ram"), ("txtYourPartner", "Sita")):
+            press(*at(main, box))
+            page.evaluate("new Promise((done) => requestAnimationFrame(() =>"
+                          " requestAnimationFrame(done)))")
+            page.type(name)
+        press(*at(main, "cmdGo"))
+        test.assertTrue(result(page, "The result is Hates."), "a game plays out")
+        look("after a game" + reader)
+        if touch:
+            page.tap(*menu(main))
+        else:
+            page.key("b", alt=True)
+        about = front(page, 2)
+        test.assertTrue(about, "About opens")
+        look("with About open" + reader)
+        press(*at(about, "cmdOK", False))
+        test.assertTrue(front(page, 1), "About closes")
+
+    states("")
+    states(", for a screen reader")
+    return {state: found[state] for state in found if found[state]}

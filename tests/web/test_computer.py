@@ -1,29 +1,33 @@
-"""Tandro's page in Chromium on a computer: what the page is and the code it runs, the main window
-and its captions, a game, the messages, input during a game, what screen readers find, About in
-light, dark and forced colours, Exit, and the windows' title bars."""
+"""Tandro's page in Chromium on a computer: what the page is and the code it runs, its texts, the
+main window and its captions, a game, the messages, input during a game, what screen readers find,
+and no violation that axe-core finds in any state, About in light, dark and forced colours, Exit,
+and the windows' title bars."""
 
 import base64
+import html
 import io
+import os
+import re
+import subprocess
+import tempfile
 import unittest
 
 from PIL import Image
 
+import browser
 from browser import until
-from tandro_page import (ABOUT, CLIENT, ENABLE_SCREEN_READER, FORBIDDEN, QT, SCHEMES, WINDOW,
-                         WORDS, PageTest, at, client, contrast, crosses, cut_off, focused_box,
-                         front, luminance, pixel, play, readable, refusals, result, strikes,
-                         windows)
+from tandro_page import (ABOUT, CLIENT, ENABLE_SCREEN_READER, FORBIDDEN, QT, SCHEMES,
+                         TIGHT_TEXTS, WINDOW, WORDS, PageTest, SpeaksTheBrowsersLanguage, at, audit,
+                         client, contrast, crosses, cut_off, focused_box, front, luminance, pixel,
+                         play, readable, refusals, result, strikes, windows)
 
-# Texts that fill most of their boxes, with the side where a text too wide would be cut off: the
-# captions stand right-aligned, the buttons' texts centred, the About dialog's lines left-aligned.
-TIGHT_TEXTS = {
-    "main": {"lblPartnerName": ((8, 48, 97, 17), "left"),
-             "lblYourName": ((8, 16, 97, 17), "left"),
-             "cmdClearPartner": ((198, 83, 67, 19), "both"),
-             "cmdClear": ((110, 83, 67, 19), "both")},
-    "about": {"lblDisclaimer": ((16, 128, 210, 15), "right"),
-              "Label1": ((16, 144, 257, 17), "right")},
-}
+# Where lupdate and the page's script are.
+LUPDATE = os.environ.get("TANDRO_LUPDATE", "/usr/lib/qt6/bin/lupdate")
+PAGE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "packaging", "web")
+# The texts that the page stands with, by the elements that show them.
+OWN_TEXTS = """Object.fromEntries(['heading', 'how-to-play', 'progress-text', 'retry', 'ended-text',
+    'again', 'kept'].map((id) => [id, document.getElementById(id).textContent]))"""
+
 # Texts drawn whole: the first letters of the board's words, which stand against the left edge
 # of their boxes, and the last letters of the right-aligned captions, against their right edge.
 # (A Qt that drew a glyph crossing its widget's edge wrongly left them out.)
@@ -122,6 +126,51 @@ class OnAComputer(PageTest):
                                            ".some((l) => l.href.endsWith('heart.svg'))"))
         self.assertEqual(self.page.evaluate(
             "document.getElementById('result').getAttribute('role')"), "status")
+        # The live region says the last sentence given, and again when it is given again; not one
+        # withdrawn at once.
+        said = "new Promise((done) => setTimeout(() => done(document.getElementById('result')" \
+               ".textContent), 200))"
+        for sentences, left in ((["The result is Hates.", ""], ""),
+                                (["The result is Hates.", "The result is Loves."],
+                                 "The result is Loves.")):
+            self.page.evaluate("args[0].forEach((sentence) => TandroPage.announce(sentence))",
+                               sentences)
+            self.assertEqual(self.page.evaluate(said), left, sentences)
+
+    def test_the_pages_texts_come_from_its_table_as_lupdate_finds_them(self):
+        # What lupdate finds in page.js, without a warning.
+        with tempfile.TemporaryDirectory() as work:
+            found = subprocess.run([LUPDATE, os.path.join(PAGE, "page.js"), "-ts",
+                                    os.path.join(work, "page.ts")], capture_output=True,
+                                   text=True, check=True)
+            with open(os.path.join(work, "page.ts"), encoding="utf-8") as ts:
+                table = ts.read()
+        self.assertNotIn("error", found.stderr + found.stdout)
+        texts = {}
+        for context, messages in re.findall(r"<name>(.*?)</name>(.*?)</context>", table, re.S):
+            texts[context] = [html.unescape(source)
+                              for source in re.findall(r"<source>(.*?)</source>", messages, re.S)]
+        self.assertEqual(sorted(texts), ["Page", "QWasmAccessibility"])
+        # In English, the page says what it stands with before its script writes it.
+        self.page.evaluate("TandroPage.speak({lang: 'en', dir: 'ltr'})")
+        self.assertEqual(self.page.evaluate(OWN_TEXTS), self.page.evaluate(
+            "fetch('index.html').then((r) => r.text()).then((page) => {"
+            " const document = new DOMParser().parseFromString(page, 'text/html');"
+            " return Object.fromEntries(Object.entries(%s).map(([id, text]) =>"
+            " [id, text.replace(/\\s+/g, ' ').trim()])); })" % OWN_TEXTS))
+        # In another language, each of its own texts is the language's, the page says which, and
+        # which way it is written.
+        self.page.evaluate("TandroPage.speak(args[0])", {
+            "lang": "ar", "dir": "rtl",
+            "texts": {context: {source: "<%s>" % source for source in sources}
+                      for context, sources in texts.items()}})
+        self.assertEqual([(name, text) for name, text in self.page.evaluate(OWN_TEXTS).items()
+                          if not (text.startswith("<") and text.endswith(">"))], [])
+        self.assertEqual(self.page.evaluate(
+            "[document.documentElement.lang, document.documentElement.dir]"), ["ar", "rtl"])
+
+    def test_no_accessibility_violation_in_any_state(self):
+        self.assertEqual(audit(self), {})
 
     def test_the_main_window_stands_at_its_size_with_the_focus_in_the_users_name(self):
         image = self.page.screenshot()
@@ -295,6 +344,12 @@ class OnAComputer(PageTest):
                            " setTimeout(() => document.getElementById('again').click())")
         self.page.wait_for("!window.beforeStartingAgain && document.readyState == 'complete'")
         self.assertTrue(until(lambda: windows(self.page)), "the window is back")
+
+
+
+class InChromiumLanguage(SpeaksTheBrowsersLanguage, PageTest):
+    def language_browser(self, languages):
+        return browser.Chromium(languages=languages)
 
 
 if __name__ == "__main__":
