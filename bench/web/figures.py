@@ -1,44 +1,50 @@
 #!/usr/bin/python3
-"""The web page's figures, measured in Debian's headless Chromium; nothing here is a test bound.
+"""The web page's figures, measured in Debian's headless browsers; each beside its yardstick and
+its bound, which it says whether the figure keeps. Not a test: it fails only where it cannot
+measure.
 
     figures.py SITE FLOOR
 
-(with tests/web and packaging/web on PYTHONPATH, as ./build.sh test runs it)
+(with tests/web and packaging/web on PYTHONPATH, in an X server for WebKitGTK, as ./build.sh
+bench runs it)
 
 - What a browser fetches to start Tandro from SITE, each file as a host that keeps the site's
   compressed files sends it (brotli, or gzip where a browser or host has no brotli), against the
   same for FLOOR, a page that starts an empty window of the same size with the same Qt, loader
-  and link options: the smallest page of Qt's widgets.
-- How long the page takes from being opened to showing the main window, drawn, on a computer (the
-  middle of nine loads, each in a fresh browser once the machine is quiet, taken in turns with
-  FLOOR's) and on a phone over a slow line, against the same for FLOOR; and on a second visit with
-  no connection at all, from what the page keeps on the device.
+  and link options, the same way: the smallest page of Qt's widgets.
+- How long each page takes from being opened to its window drawn, in Chromium, Firefox ESR and
+  WebKitGTK: on a computer, the middle of several loads, each in a fresh browser once the machine
+  is quiet, taken in turns with FLOOR's; and over a slow line (Chromium as a phone), with the
+  page's own timing marks (page.js: download, compile, instantiate, Qt's start, the first frame)
+  for each; and a second visit with no connection at all, from what the page keeps on the device.
+- Lighthouse's four scores and its metrics for SITE and for FLOOR, on a phone and on a computer
+  (with TANDRO_WEB_TOOLS naming the tools that the test command installs).
 """
 
 import os
 import statistics
 import sys
+import threading
 import time
 
 import browser
-from tandro_page import QT, front
+import lighthouse
+from tandro_page import TOOLS, front
+
+# The bounds that the page keeps: what it fetches with brotli, in bytes and against the floor,
+# and its time to the window against the floor's.
+MOST_BYTES = 1_900_000
+MOST_BYTES_OVER_FLOOR = 1.05
+MOST_TIME_OVER_FLOOR = 1.15
 
 SLOW_LINE = (180_000, 560)  # bytes a second, milliseconds of latency
-LOADS = 9
-SHOWN = "[...%s.querySelectorAll('.qt-window')].some((w) => w.offsetParent)" % QT
-# Notes when the page first shows a window, drawn: in each animation frame it looks for one, and
-# once there is one, the time when that frame's work is done, Qt's drawing of the window included.
-# (A look from outside the page would come before Qt's drawing or after it, as the browser orders
-# its tasks.)
-WATCH = """(() => {
-    const watch = () => {
-        if (%s)
-            setTimeout(() => { window.windowDrawn = performance.now(); });
-        else
-            requestAnimationFrame(watch);
-    };
-    requestAnimationFrame(watch);
-})();""" % SHOWN
+LOADS = 7  # on a computer, for each page in each browser
+SLOW_LOADS = 3  # over the slow line
+STEPS = ("download", "downloaded", "compiled", "instantiated", "window-shown", "window-drawn")
+MARKS = ("Object.fromEntries(performance.getEntriesByType('mark')"
+         ".filter((m) => m.name.startsWith('load:')).map((m) => [m.name.slice(5), m.startTime]))")
+FETCHED = ("performance.getEntriesByType('resource').concat(performance.getEntriesByType("
+           "'navigation')).map((e) => new URL(e.name).pathname)")
 
 
 def processor_busy(seconds=0.1):
@@ -60,38 +66,74 @@ def quiet(share=0.15, timeout=10):
     browser.until(lambda: processor_busy() < share, timeout, 0)
 
 
-def watch(page):
-    """Has page note, in every page that it opens from now on, when a window shows, drawn."""
-    page.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH})
+class Host(browser.QuietHandler):
+    """A host that says nothing of a browser that goes before it has had all it asked for."""
+
+    def copyfile(self, source, destination):
+        try:
+            super().copyfile(source, destination)
+        except (BrokenPipeError, ConnectionResetError):
+            pass
 
 
-def seconds_to_window(page, address):
-    """Opens address in a watched page; the seconds until a window shows, drawn."""
-    page.open(address + "index.html")
-    drawn = page.wait_for("window.windowDrawn", timeout=300)
-    if not drawn:
-        raise RuntimeError("no window showed from " + address)
-    return drawn / 1000
+def slow_line(bytes_per_second, latency):
+    """A host that answers each request latency ms late, and sends what all requests fetch at
+    bytes_per_second in all, as over one slow line: the same line for every browser."""
+    lock = threading.Lock()
+    free = [0.0]  # when the line is next free
+
+    class Handler(Host):
+        def handle_one_request(self):
+            time.sleep(latency / 1000)
+            super().handle_one_request()
+
+        def copyfile(self, source, destination):
+            while chunk := source.read(4096):
+                with lock:
+                    start = max(free[0], time.monotonic())
+                    free[0] = start + len(chunk) / bytes_per_second
+                time.sleep(max(start - time.monotonic(), 0))
+                try:
+                    destination.write(chunk)
+                except (BrokenPipeError, ConnectionResetError):
+                    return  # the browser has gone
+    return Handler
 
 
-def visit(folder, device=browser.COMPUTER, line=None, fetched=None):
-    """Opens folder's page in a fresh browser; the seconds until a window shows, drawn."""
-    with browser.served(folder) as server, browser.Chromium(device) as page:
-        watch(page)
-        if line:
-            page.throttle(*line)
+BROWSERS = {
+    "Chromium": lambda phone: browser.Chromium(browser.ANDROID_PHONE if phone else
+                                               browser.COMPUTER),
+    "Firefox": lambda phone: browser.Firefox(),
+    "WebKitGTK": lambda phone: browser.WebKit(),
+}
+
+
+def visit(folder, engine, line=None, fetched=None):
+    """Opens folder's page in a fresh browser (Chromium as a phone over a slow line); the page's
+    timing marks, in seconds from its opening, once its window is drawn."""
+    handler = slow_line(*line) if line else Host
+    with browser.served(folder, handler) as server, BROWSERS[engine](line is not None) as page:
         quiet()
-        shown = seconds_to_window(page, server.address)
+        page.open(server.address + "index.html")
+        if not page.wait_for("performance.getEntriesByName('load:window-drawn').length > 0",
+                             timeout=300):
+            raise RuntimeError("no window showed from %s in %s" % (folder, engine))
         if fetched is not None:
-            fetched.update(path.lstrip("/") or "index.html" for path in page.fetched())
-        return shown
+            fetched.update(path.lstrip("/") or "index.html" for path in page.evaluate(FETCHED))
+        marks = {step: at / 1000 for step, at in page.evaluate(MARKS).items()}
+    # What has been measured so far, as it comes, on the error stream.
+    print("  %s, %s%s: %s" % (
+        os.path.basename(os.path.normpath(folder)), engine, " over the slow line" if line else "",
+        ", ".join("%s %.2f" % (step, marks[step]) for step in STEPS if step in marks)),
+        file=sys.stderr, flush=True)
+    return marks
 
 
 def second_visit_offline(folder):
     """The seconds to the window on a second visit, the server stopped: from what was kept."""
-    with browser.served(folder) as server, browser.Chromium() as page:
-        watch(page)
-        seconds_to_window(page, server.address)
+    with browser.served(folder, Host) as server, browser.Chromium() as page:
+        page.open(server.address + "index.html")
+        page.wait_for("performance.getEntriesByName('load:window-drawn').length > 0", timeout=300)
         front(page, 1)
         if not page.wait_for("navigator.serviceWorker.ready.then((r) => r.active != null)",
                              timeout=60):
@@ -99,7 +141,11 @@ def second_visit_offline(folder):
         page.wait_for("navigator.serviceWorker.controller != null", timeout=30)
         server.stop()
         quiet()
-        return seconds_to_window(page, server.address)
+        page.open(server.address + "index.html")
+        if not page.wait_for("performance.getEntriesByName('load:window-drawn').length > 0",
+                             timeout=300):
+            raise RuntimeError("no window showed from what was kept")
+        return page.evaluate(MARKS)["window-drawn"] / 1000
 
 
 def sizes(folder, names):
@@ -127,15 +173,46 @@ def print_sizes(title, table):
     return totals
 
 
+def kept(figure, bound):
+    return "within" if figure <= bound else "OVER"
+
+
+def middle(visits):
+    """Each mark's middle over visits."""
+    return {step: statistics.median(marks[step] for marks in visits)
+            for step in STEPS if all(step in marks for marks in visits)}
+
+
+def print_times(title, game, empty):
+    ours, floors = middle(game), middle(empty)
+    ratio = ours["window-drawn"] / floors["window-drawn"]
+    print("  %s: Tandro %.2f s, the empty page %.2f s: %.2f times (%s the bound of %.2f)"
+          % (title, ours["window-drawn"], floors["window-drawn"], ratio,
+             kept(ratio, MOST_TIME_OVER_FLOOR), MOST_TIME_OVER_FLOOR))
+    for name, marks in (("Tandro", ours), ("empty page", floors)):
+        print("    %-11s %s" % (name + ":", ", ".join("%s %.2f" % (step, marks[step])
+                                                      for step in STEPS if step in marks)))
+    print("    (each load's window: Tandro %s s; the empty page %s s)"
+          % (", ".join("%.2f" % marks["window-drawn"] for marks in game),
+             ", ".join("%.2f" % marks["window-drawn"] for marks in empty)))
+    return ratio
+
+
 def main(site, floor):
     fetched, fetched_by_floor = set(), set()
-    # The two pages in turns, so that what a machine does meanwhile falls on both alike.
-    game, empty = [], []
-    for _ in range(LOADS):
-        game.append(visit(site, fetched=fetched))
-        empty.append(visit(floor, fetched=fetched_by_floor))
-    phone = visit(site, browser.ANDROID_PHONE, SLOW_LINE)
-    phone_floor = visit(floor, browser.ANDROID_PHONE, SLOW_LINE)
+    computer, slow = {}, {}
+    for engine in BROWSERS:
+        # The two pages in turns, so that what a machine does meanwhile falls on both alike.
+        game, empty = [], []
+        for _ in range(LOADS):
+            game.append(visit(site, engine, fetched=fetched))
+            empty.append(visit(floor, engine, fetched=fetched_by_floor))
+        computer[engine] = (game, empty)
+        game, empty = [], []
+        for _ in range(SLOW_LOADS):
+            game.append(visit(site, engine, SLOW_LINE))
+            empty.append(visit(floor, engine, SLOW_LINE))
+        slow[engine] = (game, empty)
     offline = second_visit_offline(site)
 
     ours = print_sizes("What a browser fetches to start Tandro, as a host that keeps the site's "
@@ -144,18 +221,40 @@ def main(site, floor):
                           sizes(floor, fetched_by_floor))
     print("  Tandro is %.2f MB above the floor with brotli, %.2f MB with gzip"
           % ((ours[1] - empties[1]) / 1e6, (ours[2] - empties[2]) / 1e6))
-    print("From opening the page to the window shown and drawn, on a computer, the middle of %d "
-          "loads:" % LOADS)
-    print("  Tandro %.2f s, an empty window (the floor) %.2f s: %.2f times the floor"
-          % (statistics.median(game), statistics.median(empty),
-             statistics.median(game) / statistics.median(empty)))
-    print("  (Tandro %s s; the empty window %s s)"
-          % (", ".join("%.2f" % t for t in game), ", ".join("%.2f" % t for t in empty)))
-    print("On a phone at %d KB/s with %d ms of latency: Tandro %.1f s, the floor %.1f s (%.2f "
-          "times)" % (SLOW_LINE[0] / 1000, SLOW_LINE[1], phone, phone_floor, phone / phone_floor))
+    print("  With brotli: %.2f MB (%s the bound of %.2f MB), %.3f times the floor (%s the bound "
+          "of %.2f)" % (ours[1] / 1e6, kept(ours[1], MOST_BYTES), MOST_BYTES / 1e6,
+                        ours[1] / empties[1], kept(ours[1] / empties[1], MOST_BYTES_OVER_FLOOR),
+                        MOST_BYTES_OVER_FLOOR))
+    print("From opening the page to its window drawn, the middle of %d loads on a computer and of "
+          "%d over a line of %d KB/s with %d ms of latency, each in a fresh browser; then the "
+          "middle of each of the page's marks, in seconds:"
+          % (LOADS, SLOW_LOADS, SLOW_LINE[0] / 1000, SLOW_LINE[1]))
+    for engine in BROWSERS:
+        print_times(engine + " on a computer", *computer[engine])
+        print_times(engine + (" as a phone" if engine == "Chromium" else "") + " over the slow line",
+                    *slow[engine])
     print("A second visit with no connection, from what the page kept: the window after %.2f s"
           % offline)
+    if TOOLS:
+        print_lighthouse(site, floor)
     return 0
+
+
+def print_lighthouse(site, floor):
+    """Lighthouse's scores and metrics, Tandro's beside the empty window's, on each profile."""
+    for profile in lighthouse.PROFILES:
+        quiet()
+        ours = lighthouse.audit(site, profile)
+        quiet()
+        empty = lighthouse.audit(floor, profile)
+        print("Lighthouse %s on a %s: Tandro, and the empty window (the floor)"
+              % (ours["version"], profile))
+        for category in lighthouse.CATEGORIES:
+            print("  %-26s %8d %8d" % (category, ours["scores"][category],
+                                       empty["scores"][category]))
+        for metric, name in lighthouse.METRICS.items():
+            print("  %-26s %8s %8s" % (name, ours["metrics"][metric][1],
+                                       empty["metrics"][metric][1]))
 
 
 if __name__ == "__main__":
