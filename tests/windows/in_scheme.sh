@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Runs a Windows program under Wine (wine.sh), in the private prefix PREFIX that wine_prefix.sh
-# made, on a Windows set up as SCHEME, and sets Windows back as it was afterwards:
+# Runs Windows programs under Wine (wine.sh), one after the other, in the private prefix PREFIX that
+# wine_prefix.sh made, on a Windows set up as SCHEME, and sets Windows back as it was afterwards:
 #
-#   in_scheme.sh PREFIX SCHEME PROGRAM [ARGUMENT...]
+#   in_scheme.sh PREFIX SCHEME PROGRAM [ARGUMENT...] [--and PROGRAM [ARGUMENT...]]...
 #
 # SCHEME is windows10-light, windows10-dark, windows11-light, windows11-dark or windows10-contrast:
 # the version of Windows that Wine says it is (Qt takes Windows 11's own style there, and the Vista
@@ -10,8 +10,9 @@
 # a contrast theme, its system colours (High Contrast Black's), with visual styles off as a contrast
 # theme has them. Wine has no contrast themes of its own: it never says that one is on, so that Qt
 # takes the colours as a light scheme's.
-# Tells the program what it runs in: TANDRO_DESKTOP (SCHEME), TANDRO_PLATFORM_SCHEME (light, dark)
-# and TANDRO_PLATFORM_STYLE.
+# Tells the programs what they run in: TANDRO_DESKTOP (SCHEME), TANDRO_PLATFORM_SCHEME (light, dark)
+# and TANDRO_PLATFORM_STYLE. Fails if any of them fails. Windows is set up, and back, each by one
+# start of Wine's registry editor, each start of Wine taking a while.
 set -euo pipefail
 prefix=$1 scheme=$2
 shift 2
@@ -26,31 +27,46 @@ windows10-light | windows10-dark | windows11-light | windows11-dark | windows10-
     ;;
 esac
 
-personalise='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
-theme_manager='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
-system_colours='HKCU\Control Panel\Colors'
-saved=$prefix/colours-before-$scheme.reg
+personalise='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
+theme_manager='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
+system_colours='HKEY_CURRENT_USER\Control Panel\Colors'
+wine_settings='HKEY_CURRENT_USER\Software\Wine'
+work=$(mktemp -d -p "$prefix")
+# windows_path PATH: where Windows sees the file PATH, through Wine's drive Z:, the machine's root.
+windows_path() {
+    echo "Z:${1//\//\\}"
+}
+# regedit FILE: imports the registry file FILE, silently.
+regedit() {
+    wine regedit /S "$(windows_path "$1")" >/dev/null 2>&1
+}
 set_back() {
-    wine reg delete 'HKCU\Software\Wine' /v Version /f >/dev/null 2>&1 || true
-    wine reg delete "$personalise" /v AppsUseLightTheme /f >/dev/null 2>&1 || true
-    if [ -f "$saved" ]; then
-        wine reg add "$theme_manager" /v ThemeActive /d 1 /f >/dev/null
-        wine reg delete "$system_colours" /f >/dev/null 2>&1 || true
-        wine reg import "$saved" >/dev/null 2>&1
-        rm -f "$saved"
+    printf '%s\r\n' REGEDIT4 "[$wine_settings]" '"Version"=-' "[$personalise]" \
+        '"AppsUseLightTheme"=-' >"$work/back.reg"
+    if [ -f "$work/colours-before.reg" ]; then
+        printf '%s\r\n' "[$theme_manager]" '"ThemeActive"="1"' "[-$system_colours]" \
+            >>"$work/back.reg"
+        regedit "$work/back.reg"
+        regedit "$work/colours-before.reg"
+    else
+        regedit "$work/back.reg"
     fi
+    rm -rf "$work"
 }
 trap set_back EXIT
 
-wine reg add 'HKCU\Software\Wine' /v Version /d "win${version#windows}" /f >/dev/null
-wine reg add "$personalise" /v AppsUseLightTheme /t REG_DWORD /d "$([ "$colours" = dark ] && echo 0 ||
-    echo 1)" /f >/dev/null
+{
+    printf '%s\r\n' REGEDIT4 "[$wine_settings]" "\"Version\"=\"win${version#windows}\"" \
+        "[$personalise]"
+    printf '"AppsUseLightTheme"=dword:%08x\r\n' "$([ "$colours" = dark ] && echo 0 || echo 1)"
+} >"$work/scheme.reg"
 if [ "$colours" = contrast ]; then
     # A contrast theme turns Windows' visual styles off: controls are drawn in the theme's colours.
-    wine reg add "$theme_manager" /v ThemeActive /d 0 /f >/dev/null
-    wine reg export "$system_colours" "$(winepath -w "$saved")" /y >/dev/null
+    wine reg export "${system_colours/HKEY_CURRENT_USER/HKCU}" \
+        "$(windows_path "$work/colours-before.reg")" /y >/dev/null
+    printf '%s\r\n' "[$theme_manager]" '"ThemeActive"="0"' "[$system_colours]" >>"$work/scheme.reg"
     while read -r name rgb; do
-        wine reg add "$system_colours" /v "$name" /d "$rgb" /f >/dev/null
+        printf '"%s"="%s"\r\n' "$name" "$rgb" >>"$work/scheme.reg"
     done <<'COLOURS'
 Window 0 0 0
 WindowText 255 255 255
@@ -72,10 +88,20 @@ InfoText 255 255 255
 HotTrackingColor 255 255 0
 COLOURS
 fi
+regedit "$work/scheme.reg"
 
 export TANDRO_DESKTOP=$scheme TANDRO_PLATFORM_SCHEME=light TANDRO_PLATFORM_STYLE=windowsvista
 [ "$colours" = dark ] && TANDRO_PLATFORM_SCHEME=dark
 [ "$version" = windows11 ] && TANDRO_PLATFORM_STYLE=windows11
+# Each program, its arguments up to the next --and.
 status=0
-"$here/wine.sh" "$prefix" "$@" || status=$?
+while [ $# -gt 0 ]; do
+    program=()
+    while [ $# -gt 0 ] && [ "$1" != --and ]; do
+        program+=("$1")
+        shift
+    done
+    [ $# -eq 0 ] || shift
+    "$here/wine.sh" "$prefix" "${program[@]}" || status=$?
+done
 exit $status

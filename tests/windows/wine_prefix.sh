@@ -5,7 +5,9 @@
 #   wine_prefix.sh make|end PREFIX
 #
 # A fresh prefix, made without asking for Wine's Mono or Gecko, with Wine's own Windows fonts
-# ("MS Sans Serif", "Tahoma", ...) in C:\windows\Fonts, where Windows keeps its fonts. The server
+# ("MS Sans Serif", "Tahoma", ...) in C:\windows\Fonts, where Windows keeps its fonts. Windows has
+# faces of its own for the scripts that its classic faces lack (Devanagari, Chinese), which Wine has
+# not: the free faces that stand in for them elsewhere (platform/faces.txt) stand in there too. The server
 # stays up between tests, so that each starts in a fraction of a second, and ends by itself a
 # minute after the last, should nobody end it.
 set -euo pipefail
@@ -21,6 +23,10 @@ make)
     wineboot --init 2> >(grep -v 'syswow64' >&2)
     wineserver --wait
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+    faces=$(dirname "$0")/../../platform/faces.txt
+    awk -F '  +' '$1 == "free" && $2 == "*" { print $3 }' "$faces" | while read -r face; do
+        cp "$(fc-match --format='%{file}' "$face")" "$WINEPREFIX/drive_c/windows/Fonts/"
+    done
     # The server and Wine's own services start now, holding none of a test's output: CTest would
     # wait for them to end before it saw that test end.
     wineserver --persistent=60 </dev/null >/dev/null 2>&1
