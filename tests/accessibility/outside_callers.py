@@ -8,6 +8,7 @@ a press of Go, Clear All or Clear Partner while About is open does nothing, as a
 
 import os
 import subprocess
+import tempfile
 import time
 import unittest
 
@@ -39,12 +40,19 @@ def objects(root):
 
 class OutsideCallers(unittest.TestCase):
     def setUp(self):
+        said = tempfile.TemporaryFile()
+        self.addCleanup(said.close)
         self.tandro = subprocess.Popen([os.environ["TANDRO"]], stdout=subprocess.DEVNULL,
-                                       stderr=subprocess.DEVNULL)
+                                       stderr=said)
         self.addCleanup(self.tandro.wait)
         self.addCleanup(self.tandro.kill)
-        self.assertTrue(until(lambda: self.find("Your Partners Name", Atspi.Role.TEXT), 90),
-                        "Tandro's window is on the accessibility bus")
+        if not until(lambda: self.tandro.poll() is not None
+                     or self.find("Your Partners Name", Atspi.Role.TEXT), 90):
+            self.fail("Tandro's window is not on the accessibility bus")
+        if self.tandro.poll() is not None:
+            said.seek(0)
+            self.fail(f"Tandro ended with status {self.tandro.returncode}:\n"
+                      + said.read().decode(errors="replace"))
 
     def application(self):
         desktop = Atspi.get_desktop(0)

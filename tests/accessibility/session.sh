@@ -17,9 +17,20 @@ if [ "${1:-}" != --inside ]; then
     for number in $(seq 70 130); do
         [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] || { display=$number; break; }
     done
-    Xvfb ":$display" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+    # Not reset when its last client leaves, as a server does by default: the accessibility bus's
+    # launcher leaves it at once, and a program starting while it resets could not reach it.
+    Xvfb ":$display" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset >/dev/null 2>&1 &
     xvfb=$!
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+    # Up once a client gets an answer: its socket stands a moment before it takes a connection.
+    for _ in $(seq 300); do
+        DISPLAY=":$display" xdotool getdisplaygeometry >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    if ! DISPLAY=":$display" xdotool getdisplaygeometry >/dev/null 2>&1; then
+        echo "FAIL: the X server :$display did not start"
+        kill "$xvfb" 2>/dev/null
+        exit 1
+    fi
     # (The session bus cannot raise its file limit in a container and says so: not our concern.)
     DISPLAY=":$display" dbus-run-session -- "$0" --inside "$@" \
         2> >(grep -v 'Failed to set fd limit' >&2)
