@@ -7,37 +7,19 @@
 set -uo pipefail
 
 if [ "${1:-}" != --inside ]; then
-    for tool in Xvfb xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+    for tool in xvfb-run xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher; do
         if ! command -v "$tool" >/dev/null; then
             echo "TEST SKIPPED: $tool is not installed"
             exit 0
         fi
     done
-    display=
-    for number in $(seq 70 130); do
-        [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] || { display=$number; break; }
-    done
-    # Not reset when its last client leaves, as a server does by default: the accessibility bus's
-    # launcher leaves it at once, and a program starting while it resets could not reach it.
-    Xvfb ":$display" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset >/dev/null 2>&1 &
-    xvfb=$!
-    # Up once a client gets an answer: its socket stands a moment before it takes a connection.
-    for _ in $(seq 300); do
-        DISPLAY=":$display" xdotool getdisplaygeometry >/dev/null 2>&1 && break
-        sleep 0.1
-    done
-    if ! DISPLAY=":$display" xdotool getdisplaygeometry >/dev/null 2>&1; then
-        echo "FAIL: the X server :$display did not start"
-        kill "$xvfb" 2>/dev/null
-        exit 1
-    fi
-    # (The session bus cannot raise its file limit in a container and says so: not our concern.)
-    DISPLAY=":$display" dbus-run-session -- "$0" --inside "$@" \
+    # On a free display, once it takes connections, as the other tests' X servers. Not reset when
+    # its last client leaves, as a server is by default: the accessibility bus's launcher leaves it
+    # at once, and a program starting while it resets could not reach it. (The session bus cannot
+    # raise its file limit in a container and says so: not our concern.)
+    xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96 -noreset" dbus-run-session -- "$0" --inside "$@" \
         2> >(grep -v 'Failed to set fd limit' >&2)
-    status=$?
-    kill "$xvfb" 2>/dev/null
-    wait "$xvfb" 2>/dev/null
-    exit $status
+    exit
 fi
 shift
 
