@@ -258,6 +258,11 @@ before_web=$(stamp web) before_windows=$(stamp windows)
 echo "another patch" >"$recipe/patches/web/two.patch"
 row "a new patch for the web changes the web's stamp, not Windows'" \
     "changes it leaves it" "$(changed web) $(changed windows)"
+before_web=$(stamp web) before_windows=$(stamp windows)
+mkdir "$recipe/patches/common"
+echo "a patch for both" >"$recipe/patches/common/three.patch"
+row "a new patch for both Qts changes both stamps" \
+    "changes it changes it" "$(changed web) $(changed windows)"
 before_web=$(stamp web)
 echo "6.8.2+dfsg-9+deb13u3" >"$recipe/qt6-base.version"
 row "another source named changes the stamp" "changes it" "$(changed web)"

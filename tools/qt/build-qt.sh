@@ -6,13 +6,13 @@
 #     tools/qt/build-qt.sh --check windows|web    goes as far as Qt's configure, and builds nothing
 #     tools/qt/build-qt.sh --stamp windows|web    says what makes it (recipe.sh, qt_stamp)
 #
-# Source: Debian 13's qt6-base, the Qt of the Linux build there, with Debian's patches (and, for
-# the web, Tandro's own in patches/web/, each saying what it mends). Its version is said once, in
-# qt6-base.version. Debian's archive keeps only the newest version of a package in a release: once
-# it has replaced that one (a point release or a security fix), the newest source of the same Qt
-# is built instead, and this says so; the Qt's file debian-source says which was built. apt finds
-# the source through lists of the recipe's own, made from the machine's apt lines for its release,
-# and leaves the machine's own settings as they are.
+# Source: Debian 13's qt6-base, the Qt of the Linux build there, with Debian's patches and then
+# Tandro's own, each saying what it mends: patches/common/ for both Qts, then patches/windows/ or
+# patches/web/. Its version is said once, in qt6-base.version. Debian's archive keeps only the
+# newest version of a package in a release: once it has replaced that one (a point release or a
+# security fix), the newest source of the same Qt is built instead, and this says so; the Qt's file
+# debian-source says which was built. apt finds the source through lists of the recipe's own, made
+# from the machine's apt lines for its release, and leaves the machine's own settings as they are.
 #
 # The Qt kept is stamped with what made it (qt_stamp): the source named, the recipe and its
 # patches, and the versions of Debian's compilers and tools that built it. A change to any of them
@@ -145,7 +145,8 @@ if [ ! -f "$source/.complete" ] || [ "$(<"$source/.complete")" != "$stamp"$'\n'"
     # apt has checked the files against the archive's signed index; dpkg-source warns that it
     # cannot check the maintainer's signature itself, without Debian's keyring of its developers.
     dpkg-source --extract "$apt_tree/source/qt6-base_${version#*:}.dsc" "$source" >/dev/null
-    qt_apply_patches "$source" "Debian's qt6-base $version" "$here/patches/$target"/*.patch
+    qt_apply_patches "$source" "Debian's qt6-base $version" "$here/patches/common"/*.patch \
+        "$here/patches/$target"/*.patch
     printf '%s\n%s\n' "$stamp" "$version" >"$source/.complete"
 fi
 
@@ -188,6 +189,37 @@ options=(
     # the database first with xmlstarlet if it finds it: installed, the same on every machine.
     -DQT_AVOID_CMAKE_ARCHIVING_API=ON
 )
+# Parts of Qt that Tandro's two windows never use, left out of what a player downloads. (Each part
+# that a static program does not call is left out of it anyway; these are called from within Qt,
+# for what Tandro never asks of it.) Documents in other formats, style sheets and rich text; item
+# views and their models; graphics scenes; docks, tool and status bars, tabs and splitters; the
+# widgets and dialogs that it has none of; gestures, animations and kinetic scrolling; MIME types,
+# XML, settings, time zones, calendars other than the Gregorian, processes and libraries; pictures
+# and image formats other than PNG and XPM (which drag and drop needs); undo stacks and validators.
+left_out=(
+    textodfwriter textmarkdownreader textmarkdownwriter pdf texthtmlparser textbrowser
+    cssparser style_stylesheet itemviews listview tableview treeview columnview listwidget
+    tablewidget treewidget datawidgetmapper combobox completer fscompleter standarditemmodel
+    filesystemmodel proxymodel sortfilterproxymodel identityproxymodel transposeproxymodel
+    concatenatetablesproxymodel stringlistmodel graphicsview graphicseffect dockwidget
+    toolbar statusbar tabbar tabwidget splitter sizegrip mdiarea calendarwidget datetimeedit
+    dial lcdnumber toolbox undoview keysequenceedit fontcombobox syntaxhighlighter
+    splashscreen commandlinkbutton spinbox progressbar rubberband statustip whatsthis
+    colordialog filedialog fontdialog inputdialog progressdialog errormessage wizard gestures
+    effects animation easingcurve scroller movie mimetype xmlstream xmlstreamreader
+    xmlstreamwriter settings timezone datetimeparser jalalicalendar hijricalendar
+    islamiccivilcalendar process processenvironment library filesystemwatcher sharedmemory
+    systemsemaphore permissions desktopservices systemtrayicon sessionmanager picture
+    imageformat_bmp imageformat_ppm imageformat_xbm image_heuristic_mask image_text
+    undocommand undostack undogroup validator tabletevent sha3_fast
+)
+# left_out_for TARGET [KEPT...]: leaves those parts out of the Qt for TARGET, but for the KEPT.
+left_out_for() {
+    local feature kept=" ${*:2} "
+    for feature in "${left_out[@]}"; do
+        [[ $kept == *" $feature "* ]] || options+=("-DFEATURE_$feature=OFF")
+    done
+}
 case $target in
 windows)
     # The cross toolchain, kept with the Qt, where Qt's own toolchain file loads it from.
@@ -212,15 +244,27 @@ set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
 TOOLCHAIN
     options+=(
         -DCMAKE_TOOLCHAIN_FILE="$toolchain"
+        # Regular expressions, which Qt uses within itself on short texts, are matched without
+        # PCRE2's compiler of machine code (as Qt does on ARM): 150 kB less, and no code written
+        # at run time.
+        "-DCMAKE_C_FLAGS=-ffile-prefix-map=$work=. -DPCRE2_DISABLE_JIT"
         # FreeType, built in, for the offscreen platform that the tests run on.
         -DFEATURE_freetype=ON -DINPUT_opengl=no
         # Windows' fonts are found through GDI: its font database knows the bitmap faces that the
         # windows are drawn in, which DirectWrite 3's, Qt 6.8's choice where it has it, does not.
         # (Qt 6.8 needs DirectWrite itself, and Direct2D with it, which stay.)
         -DFEATURE_directwrite3=OFF
-        # Debian's source lacks the Wintab headers that tablet input needs on Windows.
-        -DFEATURE_tabletevent=OFF
     )
+    # Kept: Windows' own styles (its Vista and its 11 style) ask about many widgets by their class
+    # (combo boxes, tabs, spin boxes, tool bars, item views, graphics views), which with their
+    # models and validators are needed to build them, though Tandro has none; and the styles'
+    # animations. The platform reads ClearType's setting from the registry through QSettings. The
+    # tests start programs, and read Qt Linguist's catalogs, which are XML. (Tablet input stays
+    # out: Debian's source lacks the Wintab headers that it needs on Windows.)
+    left_out_for windows combobox standarditemmodel listview commandlinkbutton \
+        graphicsview graphicseffect itemviews treeview tableview mdiarea spinbox validator \
+        toolbar tabbar tabwidget progressbar rubberband animation easingcurve settings \
+        process processenvironment xmlstream xmlstreamreader xmlstreamwriter
     install_options=(--strip)
     ;;
 web)
@@ -239,32 +283,7 @@ web)
         # One thread: a page then needs no cross-origin isolation to be served.
         -DFEATURE_thread=OFF
     )
-    # Parts that Tandro's two windows never use, left out of what a browser fetches. (Each
-    # part that a static program does not call is left out of it anyway; these are called from
-    # within Qt, for what Tandro never asks of it.) Documents in other formats, style sheets and
-    # rich text; item views and their models; graphics scenes; docks, tool and status bars,
-    # tabs and splitters; the widgets and dialogs that it has none of; gestures, animations and
-    # kinetic scrolling; MIME types, XML, settings, time zones, calendars other
-    # than the Gregorian, processes and libraries; pictures and image formats other than PNG
-    # and XPM (which drag and drop needs); undo stacks and validators.
-    for feature in \
-        textodfwriter textmarkdownreader textmarkdownwriter pdf texthtmlparser textbrowser \
-        cssparser style_stylesheet itemviews listview tableview treeview columnview listwidget \
-        tablewidget treewidget datawidgetmapper combobox completer fscompleter standarditemmodel \
-        filesystemmodel proxymodel sortfilterproxymodel identityproxymodel transposeproxymodel \
-        concatenatetablesproxymodel stringlistmodel graphicsview graphicseffect dockwidget \
-        toolbar statusbar tabbar tabwidget splitter sizegrip mdiarea calendarwidget datetimeedit \
-        dial lcdnumber toolbox undoview keysequenceedit fontcombobox syntaxhighlighter \
-        splashscreen commandlinkbutton spinbox progressbar rubberband statustip whatsthis \
-        colordialog filedialog fontdialog inputdialog progressdialog errormessage wizard gestures \
-        effects animation easingcurve scroller movie mimetype xmlstream xmlstreamreader \
-        xmlstreamwriter settings timezone datetimeparser jalalicalendar hijricalendar \
-        islamiccivilcalendar process processenvironment library filesystemwatcher sharedmemory \
-        systemsemaphore permissions desktopservices systemtrayicon sessionmanager picture \
-        imageformat_bmp imageformat_ppm imageformat_xbm image_heuristic_mask image_text \
-        undocommand undostack undogroup validator tabletevent sha3_fast; do
-        options+=("-DFEATURE_$feature=OFF")
-    done
+    left_out_for web
     install_options=()
     ;;
 esac

@@ -95,14 +95,14 @@ qt_toolchain() {
 }
 
 # qt_stamp TARGET RECIPE: what makes the Qt for TARGET, a line for each thing: the version of
-# Debian's source named in RECIPE/qt6-base.version, the recipe's files and TARGET's patches by
-# their digests, and the version of each package of the toolchain. The recipe writes it into the
+# Debian's source named in RECIPE/qt6-base.version, the recipe's files and its patches (those of
+# both Qts and TARGET's) by their digests, and the version of each package of the toolchain. The recipe writes it into the
 # Qt it has built; a Qt whose stamp is not the same was made from something else. Only what is on
 # the machine is read: it says the same with or without a network.
 qt_stamp() {
     local target=$1 recipe=$2 files=(build-qt.sh recipe.sh) patch package version
-    for patch in "$recipe/patches/$target"/*.patch; do
-        [ -f "$patch" ] && files+=("patches/$target/${patch##*/}")
+    for patch in "$recipe/patches/common"/*.patch "$recipe/patches/$target"/*.patch; do
+        [ -f "$patch" ] && files+=("${patch#"$recipe/"}")
     done
     echo "Tandro's Qt for $target, built by tools/qt/build-qt.sh from:"
     echo "qt6-base source $(<"$recipe/qt6-base.version")"
