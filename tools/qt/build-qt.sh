@@ -255,16 +255,13 @@ TOOLCHAIN
         # (Qt 6.8 needs DirectWrite itself, and Direct2D with it, which stay.)
         -DFEATURE_directwrite3=OFF
     )
-    # Kept: Windows' own styles (its Vista and its 11 style) ask about many widgets by their class
-    # (combo boxes, tabs, spin boxes, tool bars, item views, graphics views), which with their
-    # models and validators are needed to build them, though Tandro has none; and the styles'
-    # animations. The platform reads ClearType's setting from the registry through QSettings. The
-    # tests start programs, and read Qt Linguist's catalogs, which are XML. (Tablet input stays
-    # out: Debian's source lacks the Wintab headers that it needs on Windows.)
-    left_out_for windows combobox standarditemmodel listview commandlinkbutton \
-        graphicsview graphicseffect itemviews treeview tableview mdiarea spinbox validator \
-        toolbar tabbar tabwidget progressbar rubberband animation easingcurve settings \
-        process processenvironment xmlstream xmlstreamreader xmlstreamwriter
+    # Kept: graphics effects, with which Windows 11's style draws the shadow of menus
+    # (patches/windows/graphics-effects-without-graphics-view.patch: without graphics view), and
+    # the styles' animations. The platform reads ClearType's setting from the registry through
+    # QSettings. The tests start programs, and read Qt Linguist's catalogs, which are XML. (Tablet
+    # input stays out: Debian's source lacks the Wintab headers that it needs on Windows.)
+    left_out_for windows graphicseffect animation easingcurve settings process processenvironment \
+        xmlstream xmlstreamreader xmlstreamwriter
     install_options=(--strip)
     ;;
 web)
