@@ -254,6 +254,9 @@ TOOLCHAIN
         # windows are drawn in, which DirectWrite 3's, Qt 6.8's choice where it has it, does not.
         # (Qt 6.8 needs DirectWrite itself, and Direct2D with it, which stay.)
         -DFEATURE_directwrite3=OFF
+        # Pictures painted with SSE2, which every x86-64 processor has, and not again for each
+        # of its later extensions (SSSE3, SSE 4.1, AVX2): a window this small needs none of them.
+        -DFEATURE_ssse3=OFF -DFEATURE_sse4_1=OFF -DFEATURE_avx2=OFF
     )
     # Kept: graphics effects, with which Windows 11's style draws the shadow of menus
     # (patches/windows/graphics-effects-without-graphics-view.patch: without graphics view), and
