@@ -282,6 +282,8 @@ web)
         -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
         # One thread: a page then needs no cross-origin isolation to be served.
         -DFEATURE_thread=OFF
+        # No regular expressions: Tandro matches none, and the page then carries no PCRE2.
+        -DFEATURE_regularexpression=OFF
     )
     left_out_for web
     install_options=()
