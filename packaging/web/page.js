@@ -24,11 +24,16 @@ window.TandroPage = (() => {
 
     // The page's files that come after this one (the scripts) and fail their digest or do not
     // come at all: the page then says so, as of a download broken off, and starts anew to try
-    // again. The style sheet, which comes before, is looked at when the page starts.
+    // again. The style sheet and start.js, which come before, are looked at when the page starts;
+    // Qt's loader and the program's script, which come as the program downloads, once all have
+    // come and run.
     window.addEventListener("error", (event) => {
         if (event.target instanceof HTMLScriptElement)
             refused.add(event.target.src);
     }, true);
+    const parsed = new Promise((resolve) => {
+        document.addEventListener("DOMContentLoaded", resolve, { once: true });
+    });
 
     // The page's texts, in English, and what translates them: qsTranslate(context, text) is the
     // text in the page's language, which lupdate finds as it finds Qt's own calls.
@@ -254,14 +259,19 @@ window.TandroPage = (() => {
         "sha256-" + btoa(String.fromCharCode(...new Uint8Array(digest))));
 
     // Downloads the program and compiles it as it comes, checking it against its digest before
-    // the compiler may finish; the compiled module. Once asked to, it fetches it from the host
-    // again, past the browser's cache, where a broken or another build's copy may stand. (Where
-    // the page is not served securely, browsers give it no digests to check by, nor a place to
-    // keep the site.)
+    // the compiler may finish; the compiled module. The first time, from the request that
+    // start.js made as the page began; once asked to, from the host again, past the browser's
+    // cache, where a broken or another build's copy may stand. (Where the page is not served
+    // securely, browsers give it no digests to check by, nor a place to keep the site.)
     function download() {
         const name = config.program + ".wasm";
-        mark("download");
-        return fetch(name, pastTheCache ? { cache: "reload" } : {}).catch((error) => {
+        let asked = config.asked;
+        config.asked = null;
+        if (!asked || pastTheCache) {
+            mark("download");
+            asked = fetch(name, pastTheCache ? { cache: "reload" } : {});
+        }
+        return asked.catch((error) => {
             throw new Interrupted(error.message);
         }).then((response) => {
             if (!response.ok)
@@ -386,6 +396,18 @@ window.TandroPage = (() => {
             .then(() => location.reload());
     }
 
+    // Once Qt's loader and the program's script have come, which the page fetches as the program
+    // downloads: whether they came whole, of this build, or the page is to start anew.
+    function scriptsCame() {
+        return parsed.then(() => {
+            if (refused.size || typeof qtLoad !== "function"
+                || typeof window[config.entry] !== "function") {
+                anew = true;
+                throw new Interrupted("the page's files did not all come whole");
+            }
+        });
+    }
+
     function load() {
         if (loading)
             return;
@@ -406,7 +428,7 @@ window.TandroPage = (() => {
         element("progress-text").textContent = arg(said.loading, document.title);
         const started = typeof WebAssembly !== "object"
             ? Promise.reject(new Error(said.needsWebAssembly))
-            : Promise.all([download(), fetchFaces()]).then(([module, brought]) => {
+            : Promise.all([download(), fetchFaces(), scriptsCame()]).then(([module, brought]) => {
                 faces = brought;
                 element("progress-text").textContent = arg(said.starting, document.title);
                 return qtLoad({
@@ -432,7 +454,7 @@ window.TandroPage = (() => {
             if (error instanceof Interrupted) {
                 // Tried again from the host; a copy not of this build even then is the host's
                 // newer build, which the whole page is to start anew with.
-                anew = pastTheCache && error.another;
+                anew = anew || (pastTheCache && error.another);
                 pastTheCache = true;
                 failed(arg(said.interrupted, document.title), true);
             } else if (element("failed").hidden) {
@@ -466,13 +488,12 @@ window.TandroPage = (() => {
         });
         navigator.serviceWorker?.startMessages();
         sayWhetherOffline();
-        // The page's own files came whole, of its build, or it starts anew to try again.
+        // The page's own files so far came whole, of its build, or it starts anew to try again.
         for (const sheet of document.querySelectorAll("link[rel=stylesheet]")) {
             if (!sheet.sheet)
                 refused.add(sheet.href);
         }
-        if (refused.size || !self.TandroLanguages || typeof qtLoad !== "function"
-            || typeof window[config.entry] !== "function") {
+        if (refused.size || !self.TandroLanguages || !config) {
             anew = true;
             failed(arg(texts().interrupted, document.title), true);
             return;
@@ -487,3 +508,7 @@ window.TandroPage = (() => {
         },
     };
 })();
+
+// The page starts once it has its texts and this script: its program is on its way already, and
+// Qt's loader and the program's script come meanwhile.
+TandroPage.start(self.TandroProgram);

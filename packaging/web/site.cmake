@@ -1,7 +1,7 @@
 # Finishes the site, once its files are in place (run as it is installed, or on a site's folder
 # as a script): writes the page, index.html, which names each of its files with its digest, and
-# the script that starts it, start.js, with the sizes and the digest of the program that the page
-# downloads; the app's manifest; the service worker, sw.js, with the site's files and their
+# the script that asks for its program, start.js, with the sizes and the digest of the program
+# that the page downloads; the app's manifest; the service worker, sw.js, with the site's files and their
 # digests, in a cache named by the site's place and its build (the version, and a digest of all
 # the files); and compresses each file beside it, as brotli (.br) and gzip (.gz) at their best,
 # for hosts that send such files as they are. A copy that is newer than its file is kept.
@@ -51,7 +51,7 @@ configure_file("${TEMPLATES}/manifest.webmanifest.in" "${site}/manifest.webmanif
 
 # The files that the page is made of, in the order that a browser asks for them, each with its
 # digest, and the build: a digest of them all.
-set(files index.html page.css languages.js page.js qtloader.js "${TANDRO_WEB_PROGRAM}.js" start.js
+set(files index.html page.css start.js languages.js page.js qtloader.js "${TANDRO_WEB_PROGRAM}.js"
     "${TANDRO_WEB_PROGRAM}.wasm" heart.svg heart-32.png manifest.webmanifest heart-192.png
     heart-512.png heart-maskable-512.png heart-touch-180.png)
 set(TANDRO_WEB_FILES "")
