@@ -258,11 +258,12 @@ window.TandroPage = (() => {
     const digestOf = (bytes) => crypto.subtle.digest("SHA-256", bytes).then((digest) =>
         "sha256-" + btoa(String.fromCharCode(...new Uint8Array(digest))));
 
-    // Downloads the program and compiles it as it comes, checking it against its digest before
-    // the compiler may finish; the compiled module. The first time, from the request that
-    // start.js made as the page began; once asked to, from the host again, past the browser's
-    // cache, where a broken or another build's copy may stand. (Where the page is not served
-    // securely, browsers give it no digests to check by, nor a place to keep the site.)
+    // Downloads the program and compiles it as it comes, checking it against its digest as the
+    // compiler finishes; the compiled module, once it is known to be this build's. The first time,
+    // from the request that start.js made as the page began; once asked to, from the host again,
+    // past the browser's cache, where a broken or another build's copy may stand. (Where the page
+    // is not served securely, browsers give it no digests to check by, nor a place to keep the
+    // site.)
     function download() {
         const name = config.program + ".wasm";
         let asked = config.asked;
@@ -300,52 +301,50 @@ window.TandroPage = (() => {
         const encoding = response.headers.get("Content-Encoding");
         const sent = config.sent[encoding] || config.bytes;
         const reader = response.body.getReader();
-        const checked = window.crypto?.subtle ? [] : null; // the bytes, to check once all came
+        // The bytes, to check once all have come (no more than the program's: more are not it).
+        const checked = window.crypto?.subtle ? new Uint8Array(config.bytes) : null;
         let received = 0;
-        let whole = false;
-        let broken = null; // why the bytes that came are not the program, if they are not
+        let verdict = null; // once all has come: why it is not this build's program, or null
         progress(0, sent);
-        // Whether all that came is this build's program.
-        const ours = () => {
-            if (received !== config.bytes)
-                return Promise.resolve(new Interrupted("it ended early"));
-            if (!checked)
-                return Promise.resolve(null);
-            return new Blob(checked).arrayBuffer().then(digestOf).then((digest) => (
-                digest === config.integrity ? null
-                    : new Interrupted("it is not this build's program", true)));
-        };
         // The bytes as they come go on to the compiler, and are counted on the way.
         const counted = new ReadableStream({
             pull(controller) {
                 return reader.read().then((chunk) => {
-                    if (!chunk.done) {
-                        received += chunk.value.length;
-                        checked?.push(chunk.value);
-                        progress(Math.min(received / config.bytes, 1), sent);
-                        controller.enqueue(chunk.value);
+                    if (chunk.done) {
+                        if (received !== config.bytes) {
+                            controller.error(new Interrupted("it ended early"));
+                            return;
+                        }
+                        mark("downloaded");
+                        verdict = !checked ? Promise.resolve(null)
+                            : digestOf(checked).then((digest) => (digest === config.integrity
+                                ? null : new Interrupted("it is not this build's program", true)));
+                        controller.close();
                         return;
                     }
-                    return ours().then((why) => {
-                        broken = why;
-                        whole = !why;
-                        if (why) {
-                            controller.error(why);
-                        } else {
-                            mark("downloaded");
-                            controller.close();
-                        }
-                    });
+                    if (checked && received + chunk.value.length <= config.bytes)
+                        checked.set(chunk.value, received);
+                    received += chunk.value.length;
+                    progress(Math.min(received / config.bytes, 1), sent);
+                    controller.enqueue(chunk.value);
                 }, (error) => controller.error(new Interrupted(error.message)));
             },
         });
+        // Once all has come, the compiler and the digest finish together; an error of the
+        // compiler's is the program's only where it is this build's.
         return WebAssembly.compileStreaming(
             new Response(counted, { headers: { "Content-Type": "application/wasm" } })
-        ).then((module) => {
+        ).then((module) => verdict.then((why) => {
+            if (why)
+                throw why;
             mark("compiled");
             return module;
-        }, (error) => {
-            throw whole ? error : broken || new Interrupted(error.message);
+        }), (error) => {
+            if (!verdict)
+                throw error instanceof Interrupted ? error : new Interrupted(error.message);
+            return verdict.then((why) => {
+                throw why || error;
+            });
         });
     }
 
