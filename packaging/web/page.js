@@ -20,6 +20,8 @@ window.TandroPage = (() => {
     let announcing = 0; // the timer that is to put a sentence into the live region
     let language = null; // the page's language, of languages.js; null for English
     let faces = []; // the faces that the page brought for its language, for the program
+    let numbers = null; // megabytes to a tenth, as the page's language writes them, once needed
+    let figures = false; // whether the download's figures are to be said (progress())
     const refused = new Set(); // the page's files that did not come whole, or not of its build
 
     // The page's files that come after this one (the scripts) and fail their digest or do not
@@ -85,6 +87,7 @@ window.TandroPage = (() => {
         element("ended-text").textContent = arg(said.ended, name);
         element("again").textContent = said.startAgain;
         element("kept").textContent = arg(said.kept, name);
+        numbers = null;
     }
 
     // Puts the page into one language: language.lang (a BCP 47 tag, for <html lang>), language.dir
@@ -219,15 +222,25 @@ window.TandroPage = (() => {
             element("retry").focus();
     }
 
-    const megabytes = (bytes) => arg(texts().megabytes, (bytes / 1e6).toLocaleString(
-        document.documentElement.lang, { minimumFractionDigits: 1, maximumFractionDigits: 1 }));
-
     // How much of the program has come: done is its share of the whole, sent the bytes that the
-    // server sends in all, compressed as it sends them.
+    // server sends in all, compressed as it sends them; for each piece of the download as it
+    // comes. The bar moves from the first; the sentence says the figures once the download has
+    // gone on for a moment: one that is done sooner leaves them no time to be read, and the first
+    // number that a page writes in its language's way takes Chromium and WebKit some 10 ms.
     function progress(done, sent) {
         element("progress").value = done;
-        element("progress-text").textContent = arg(texts().downloading, document.title,
-                                                   megabytes(done * sent), megabytes(sent));
+        if (!figures)
+            return;
+        if (!numbers) {
+            numbers = new Intl.NumberFormat(document.documentElement.lang,
+                                            { minimumFractionDigits: 1, maximumFractionDigits: 1 });
+        }
+        const said = texts();
+        const megabytes = (bytes) => arg(said.megabytes, numbers.format(bytes / 1e6));
+        const sentence = arg(said.downloading, document.title, megabytes(done * sent),
+                             megabytes(sent));
+        if (element("progress-text").textContent !== sentence)
+            element("progress-text").textContent = sentence;
     }
 
     // The page's own timing marks, as figures of its start are read: "load:download" (the program
@@ -305,6 +318,11 @@ window.TandroPage = (() => {
         const checked = window.crypto?.subtle ? new Uint8Array(config.bytes) : null;
         let received = 0;
         let verdict = null; // once all has come: why it is not this build's program, or null
+        figures = false;
+        const figuresSaid = setTimeout(() => {
+            figures = true;
+            progress(Math.min(received / config.bytes, 1), sent);
+        }, 500);
         progress(0, sent);
         // The bytes as they come go on to the compiler, and are counted on the way.
         const counted = new ReadableStream({
@@ -334,7 +352,7 @@ window.TandroPage = (() => {
         // compiler's is the program's only where it is this build's.
         return WebAssembly.compileStreaming(
             new Response(counted, { headers: { "Content-Type": "application/wasm" } })
-        ).then((module) => verdict.then((why) => {
+        ).finally(() => clearTimeout(figuresSaid)).then((module) => verdict.then((why) => {
             if (why)
                 throw why;
             mark("compiled");
