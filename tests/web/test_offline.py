@@ -101,7 +101,8 @@ def digest(folder, name):
 
 
 # The build of the page that the browser runs, as the digest that it names its program's script by.
-PAGE_BUILD = "document.querySelector('script[src=\"tandro.js\"]').integrity"
+# The digest by which the page names one of its scripts: the build of the page.
+NAMED = "document.querySelector('script[src=\"%s\"]').integrity"
 # Where the button to try again stands.
 RETRY = ("(([r]) => [r.x + r.width / 2, r.y + r.height / 2])"
          "([document.getElementById('retry').getBoundingClientRect()])")
@@ -308,10 +309,25 @@ class Offline(KeepsFailing, KeptTest):
                 timeout=30), "the new build's cache alone is left: %s" % kept(self.page))
 
     def test_a_host_updated_file_by_file_never_mixes_two_builds_in_a_page(self):
-        # The page comes from the host before it is updated, the rest of the files after: the
-        # program's script of the new build, which says so when it runs.
+        # The program's script of the new build, which says so when it runs, and comes as the
+        # program downloads.
+        self.updated_meanwhile("tandro.js", "\nwindow.tandroBuild = 'new';\n", "tandro.js",
+                               "window.tandroBuild === 'new'")
+
+    def test_nor_with_the_new_builds_script_that_asks_for_the_program(self):
+        # The new build's program (with a section of its own at its end, as any program may have),
+        # which the script in the page's head names and asks for: refused, that script leaves the
+        # page nothing to start with.
+        self.updated_meanwhile("tandro.wasm", "\x00\x06\x05build", "start.js",
+                               "self.TandroProgram !== undefined")
+
+    def updated_meanwhile(self, changed, change, named, ran):
+        """The page comes from the host before it is updated, the rest of the files after, the new
+        build's changed (change added to it): the page runs no file of the new build (ran, true
+        once one has run, stays false), says that its download was interrupted, and tried again,
+        starts anew, whole, as the new build (named by its script named's digest)."""
         old, new = self.copy_of_site(), self.copy_of_site()
-        rebuild(new, "tandro.js", "\nwindow.tandroBuild = 'new';\n")
+        rebuild(new, changed, change)
         UpdatedMeanwhile.folders = (old, new)
         UpdatedMeanwhile.updated = False
         with browser.served(old, UpdatedMeanwhile) as server:
@@ -319,16 +335,15 @@ class Offline(KeepsFailing, KeptTest):
             said = self.page.wait_for("!document.getElementById('failed').hidden"
                                       " && document.getElementById('failure').textContent",
                                       timeout=30)
-            self.assertEqual(self.page.evaluate("[window.tandroBuild || 'old', %s]" % PAGE_BUILD),
-                             ["old", digest(old, "tandro.js")],
+            self.assertEqual(self.page.evaluate("[%s, %s]" % (ran, NAMED % named)),
+                             [False, digest(old, named)],
                              "the old build's page ran no file of the new build")
             self.assertTrue(said and said.startswith("The download of Tandro was interrupted"),
                             said)
-            # Tried again, the page starts anew, whole, as the new build.
             self.page.click(*self.page.evaluate(RETRY))
             self.assertTrue(front(self.page, 1), "the window shows")
-            self.assertEqual(self.page.evaluate("[window.tandroBuild || 'old', %s]" % PAGE_BUILD),
-                             ["new", digest(new, "tandro.js")])
+            self.assertEqual(self.page.evaluate("[%s, %s]" % (ran, NAMED % named)),
+                             [True, digest(new, named)])
 
     def test_two_copies_on_one_host_each_keep_their_own(self):
         # The stable build and a test build, at /stable/ and /test/ of one host: keeping the one
