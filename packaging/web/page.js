@@ -196,8 +196,13 @@ window.TandroPage = (() => {
                 content = `width=${Math.round(screenWidth / scale)}`;
         }
         if (meta.content !== content) {
-            settle();
+            // A browser that takes the zoom (a phone's, a tablet's) lays the page out anew at
+            // once, or on a touch screen perhaps a little later; a computer's takes none, and the
+            // windows stand where they are, to be seen at once.
+            const width = document.documentElement.clientWidth;
             meta.content = content;
+            if (document.documentElement.clientWidth !== width || navigator.maxTouchPoints > 0)
+                settle();
         }
     }
 
@@ -370,13 +375,15 @@ window.TandroPage = (() => {
     // without a connection (sw.js): once the program's first window has been drawn, so that
     // keeping it (fetching the site's files again, checking and storing them) slows neither the
     // download nor the start. Qt shows each window as an element of its screen's shadow root,
-    // and draws it in an animation frame: the page looks for one in each frame, and once there
-    // is one, registers the worker after that frame's work, the drawing included. Where there is
+    // and draws it in an animation frame: the page looks for one in each frame, in sight (not
+    // while the page takes a new zoom), and once there is one, registers the worker after that
+    // frame's work, the drawing included. Where there is
     // nothing to keep the site in (a page opened from a file), it is simply not kept. Should a
     // build not be kept, the worker says why, and the page's console has it.
     function keepOnceDrawn() {
-        const drawn = () => [...element("screen").firstElementChild?.shadowRoot
-            ?.querySelectorAll(".qt-window") ?? []].some((qtWindow) => qtWindow.offsetParent);
+        const drawn = () => !element("screen").classList.contains("settling")
+            && [...element("screen").firstElementChild?.shadowRoot?.querySelectorAll(
+                ".qt-window") ?? []].some((qtWindow) => qtWindow.offsetParent);
         const look = () => {
             if (drawn()) {
                 mark("window-shown");
