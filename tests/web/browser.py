@@ -66,8 +66,8 @@ TABLET = Device("a tablet", 768, 1024, 2, ANDROID.replace(" Mobile", ""))
 
 # Recorded by every page from its start: what its scripts threw and did not catch; what its policy
 # refused, each as the directive and what it refused ("inline" for a script or style written into
-# the page, "eval" for script made from text); the beeps, as the tones that the page started; and
-# the warnings that it wrote to its console.
+# the page, "eval" for script made from text); the beeps, as the tones that the page started; the
+# warnings that it wrote to its console; and how often it hid its windows while taking a new zoom.
 RECORDER = """if (!window.refused) {
 window.warned = [];
 const warn = console.warn;
@@ -82,6 +82,13 @@ if (window.OscillatorNode) {
     const start = OscillatorNode.prototype.start;
     OscillatorNode.prototype.start = function (...when) { ++beeps; return start.apply(this, when); };
 }
+window.hiddenForZoom = 0;
+document.addEventListener('DOMContentLoaded', () => {
+    const screen = document.getElementById('screen');
+    if (screen)
+        new MutationObserver(() => { hiddenForZoom += screen.classList.contains('settling'); })
+            .observe(screen, { attributeFilter: ['class'] });
+});
 }"""
 
 # An expression's value, with its arguments given as JSON (args) and any promise awaited, comes

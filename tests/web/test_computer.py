@@ -179,6 +179,8 @@ class OnAComputer(PageTest):
         self.assertEqual(image.getpixel((int(self.origin[0]) + 40,
                                          int(self.origin[1]) + CLIENT[1] - 1)), WINDOW)
         self.assertEqual(focused_box(image, self.origin), "txtYourName")
+        self.assertEqual(self.page.evaluate("hiddenForZoom"), 0,
+                         "never out of sight for a zoom, which a computer's browser takes none of")
         self.assertEqual(cut_off(image, self.origin, TIGHT_TEXTS["main"]), [],
                          "the captions fit their boxes")
         self.assertEqual([name for name, (x, y) in EDGES.items()
