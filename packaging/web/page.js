@@ -372,14 +372,14 @@ window.TandroPage = (() => {
     }
 
     // Has the site kept on the device, so that later visits start from what was kept, with or
-    // without a connection (sw.js): once the program's first window has been drawn, so that
-    // keeping it (fetching the site's files again, checking and storing them) slows neither the
-    // download nor the start. Qt shows each window as an element of its screen's shadow root,
-    // and draws it in an animation frame: the page looks for one in each frame, in sight (not
-    // while the page takes a new zoom), and once there is one, registers the worker after that
-    // frame's work, the drawing included. Where there is
-    // nothing to keep the site in (a page opened from a file), it is simply not kept. Should a
-    // build not be kept, the worker says why, and the page's console has it.
+    // without a connection (sw.js): once the program's first window has been drawn, so that keeping
+    // it (fetching the site's files again, checking and storing them) slows neither the download
+    // nor the start. Qt shows each window as an element of its screen's shadow root, and draws it
+    // in an animation frame: the page looks for one in each frame, in sight (not while the page
+    // takes a new zoom), and once there is one, registers the worker after that frame's work, the
+    // drawing included. Where there is nothing to keep the site in (a page opened from a file), it
+    // is simply not kept. Should a build not be kept, the worker says why, and the page's console
+    // has it.
     function keepOnceDrawn() {
         const drawn = () => !element("screen").classList.contains("settling")
             && [...element("screen").firstElementChild?.shadowRoot?.querySelectorAll(
