@@ -21,7 +21,6 @@ window.TandroPage = (() => {
     let language = null; // the page's language, of languages.js; null for English
     let faces = []; // the faces that the page brought for its language, for the program
     let numbers = null; // megabytes to a tenth, as the page's language writes them, once needed
-    let figures = false; // whether the download's figures are to be said (progress())
     const refused = new Set(); // the page's files that did not come whole, or not of its build
 
     // The page's files that come after this one (the scripts) and fail their digest or do not
@@ -229,10 +228,11 @@ window.TandroPage = (() => {
 
     // How much of the program has come: done is its share of the whole, sent the bytes that the
     // server sends in all, compressed as it sends them; for each piece of the download as it
-    // comes. The bar moves from the first; the sentence says the figures once the download has
-    // gone on for a moment: one that is done sooner leaves them no time to be read, and the first
-    // number that a page writes in its language's way takes Chromium and WebKit some 10 ms.
-    function progress(done, sent) {
+    // comes. The bar moves from the first; the sentence says the figures (where figures is true)
+    // once the download has gone on for a moment: one that is done sooner leaves them no time to
+    // be read, and the first number that a page writes in its language's way takes Chromium and
+    // WebKit some 10 ms.
+    function progress(done, sent, figures) {
         element("progress").value = done;
         if (!figures)
             return;
@@ -323,12 +323,12 @@ window.TandroPage = (() => {
         const checked = window.crypto?.subtle ? new Uint8Array(config.bytes) : null;
         let received = 0;
         let verdict = null; // once all has come: why it is not this build's program, or null
-        figures = false;
+        let figures = false;
         const figuresSaid = setTimeout(() => {
             figures = true;
-            progress(Math.min(received / config.bytes, 1), sent);
+            progress(Math.min(received / config.bytes, 1), sent, figures);
         }, 500);
-        progress(0, sent);
+        progress(0, sent, figures);
         // The bytes as they come go on to the compiler, and are counted on the way.
         const counted = new ReadableStream({
             pull(controller) {
@@ -348,7 +348,7 @@ window.TandroPage = (() => {
                     if (checked && received + chunk.value.length <= config.bytes)
                         checked.set(chunk.value, received);
                     received += chunk.value.length;
-                    progress(Math.min(received / config.bytes, 1), sent);
+                    progress(Math.min(received / config.bytes, 1), sent, figures);
                     controller.enqueue(chunk.value);
                 }, (error) => controller.error(new Interrupted(error.message)));
             },
