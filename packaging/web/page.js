@@ -284,9 +284,9 @@ window.TandroPage = (() => {
     // site.)
     function download() {
         const name = config.program + ".wasm";
-        let asked = config.asked;
+        let asked = config.asked; // the first time only: a retry has it no longer
         config.asked = null;
-        if (!asked || pastTheCache) {
+        if (!asked) {
             mark("download");
             asked = fetch(name, pastTheCache ? { cache: "reload" } : {});
         }
