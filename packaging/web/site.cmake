@@ -1,10 +1,10 @@
 # Finishes the site, once its files are in place (run as it is installed, or on a site's folder
 # as a script): writes the page, index.html, which names each of its files with its digest, and
 # the script that asks for its program, start.js, with the sizes and the digest of the program
-# that the page downloads; the app's manifest; the service worker, sw.js, with the site's files and their
-# digests, in a cache named by the site's place and its build (the version, and a digest of all
-# the files); and compresses each file beside it, as brotli (.br) and gzip (.gz) at their best,
-# for hosts that send such files as they are. A copy that is newer than its file is kept.
+# that the page downloads; the app's manifest; the service worker, sw.js, with the site's files
+# and their digests, in a cache named by the site's place and its build (the version, and a digest
+# of all the files); and compresses each file beside it, as brotli (.br) and gzip (.gz) at their
+# best, for hosts that send such files as they are. A copy that is newer than its file is kept.
 # Given PROJECT_NAME, PROJECT_VERSION, TANDRO_WEB_PROGRAM, TEMPLATES (packaging/web), BROTLI and
 # GZIP; the site is DESTDIR and CMAKE_INSTALL_PREFIX.
 set(site "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
