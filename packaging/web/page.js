@@ -149,16 +149,37 @@ window.TandroPage = (() => {
     // page at its own size.
     function fit(width, height) {
         windows = width > 0 && height > 0 ? { width, height } : null;
-        zoom();
+        if (!zoom() && holding) {
+            holding = false;
+            unveil();
+        }
     }
 
     // While the page takes a new zoom, the windows move to the middle of what the zoom leaves;
     // they are kept out of sight until they stand there, so that nothing on the screen shifts.
+    // On a touch screen they are kept out of sight from the start (holding) until the program has
+    // said what its first window needs, so that the window is not seen unzoomed first.
     let settling = 0;
+    let holding = false;
+    function hold() {
+        holding = navigator.maxTouchPoints > 0;
+        if (holding)
+            element("screen").classList.add("settling");
+    }
+
     function settle() {
+        holding = false;
         element("screen").classList.add("settling");
         clearTimeout(settling);
-        const shown = () => requestAnimationFrame(() => requestAnimationFrame(() => {
+        // Once the browser has laid the page out anew (Qt places its windows as it does), or,
+        // should it not, a little later.
+        window.addEventListener("resize", () => { clearTimeout(settling); unveil(); },
+                                { once: true });
+        settling = setTimeout(unveil, 300);
+    }
+
+    function unveil() {
+        requestAnimationFrame(() => requestAnimationFrame(() => {
             element("screen").classList.remove("settling");
             // Qt gives the window it shows the keyboard's focus, which an element out of sight
             // does not take: the window in front takes it now, unless the player has put the
@@ -169,18 +190,14 @@ window.TandroPage = (() => {
                     ?.querySelector("canvas")?.focus({ preventScroll: true });
             }
         }));
-        // Once the browser has laid the page out anew (Qt places its windows as it does), or,
-        // should it not, a little later.
-        window.addEventListener("resize", () => { clearTimeout(settling); shown(); },
-                                { once: true });
-        settling = setTimeout(shown, 300);
     }
 
+    // Whether the page now takes a new zoom.
     function zoom() {
         const viewport = window.visualViewport;
         const meta = element("viewport");
         if (!viewport || !meta)
-            return;
+            return false;
         let content = "width=device-width, initial-scale=1";
         if (windows) {
             // The screen's size at the page's own scale, whatever zoom is asked now.
@@ -200,9 +217,12 @@ window.TandroPage = (() => {
             // windows stand where they are, to be seen at once.
             const width = document.documentElement.clientWidth;
             meta.content = content;
-            if (document.documentElement.clientWidth !== width || navigator.maxTouchPoints > 0)
+            if (document.documentElement.clientWidth !== width || navigator.maxTouchPoints > 0) {
                 settle();
+                return true;
+            }
         }
+        return false;
     }
 
     function show(shown) {
@@ -463,6 +483,7 @@ window.TandroPage = (() => {
                         onLoaded: () => {
                             mark("instantiated");
                             show("screen");
+                            hold();
                             keepOnceDrawn();
                         },
                         onExit: (exit) => {

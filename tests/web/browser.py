@@ -67,7 +67,8 @@ TABLET = Device("a tablet", 768, 1024, 2, ANDROID.replace(" Mobile", ""))
 # Recorded by every page from its start: what its scripts threw and did not catch; what its policy
 # refused, each as the directive and what it refused ("inline" for a script or style written into
 # the page, "eval" for script made from text); the beeps, as the tones that the page started; the
-# warnings that it wrote to its console; and how often it hid its windows while taking a new zoom.
+# warnings that it wrote to its console; how often it hid its windows while taking a new zoom; and
+# the zoom that its viewport asked for (its content) each time a window came in sight under another.
 RECORDER = """if (!window.refused) {
 window.warned = [];
 const warn = console.warn;
@@ -88,6 +89,17 @@ document.addEventListener('DOMContentLoaded', () => {
     if (screen)
         new MutationObserver(() => { hiddenForZoom += screen.classList.contains('settling'); })
             .observe(screen, { attributeFilter: ['class'] });
+});
+window.seenZoomed = [];
+requestAnimationFrame(function look() {
+    const screen = document.getElementById('screen');
+    const seen = screen && !screen.hidden && !screen.classList.contains('settling')
+        && [...screen.firstElementChild?.shadowRoot?.querySelectorAll('.qt-window') ?? []]
+            .some((qtWindow) => qtWindow.offsetParent);
+    const zoom = document.getElementById('viewport')?.content;
+    if (seen && seenZoomed.at(-1) !== zoom)
+        seenZoomed.push(zoom);
+    requestAnimationFrame(look);
 });
 }"""
 

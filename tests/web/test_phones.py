@@ -124,6 +124,11 @@ class PhoneTest(PageTest):
         # layout shift of 0.09 on a phone 390 pixels wide, where the windows moved as it zoomed).
         shifts = self.page.evaluate(SHIFTS)
         self.assertLess(sum(value for value, _ in shifts), 0.01, shifts)
+        # Nor is the window seen before it is zoomed (at the page's own scale for a few frames,
+        # then hidden as the page zoomed).
+        zoomed = self.page.evaluate("document.getElementById('viewport').content")
+        seen = until(lambda: self.page.evaluate("seenZoomed"), 5)
+        self.assertEqual(seen[:1], [zoomed])
         size = "%d" % self.device.width
         self.shot("phone-%s-start.png" % size)
 
