@@ -149,10 +149,51 @@ window.TandroPage = (() => {
     // page at its own size.
     function fit(width, height) {
         windows = width > 0 && height > 0 ? { width, height } : null;
+        arrived();
         if (!zoom() && holding) {
             holding = false;
             unveil();
         }
+        watchArrivals();
+    }
+
+    // On a touch screen, a window that Qt shows while another stands there (About, a message) is
+    // shown at the zoom that the other asked for, a frame or more before the program has placed
+    // it and said what the two need: until then, or for 300 ms at most, it is kept out of sight
+    // itself, the windows behind it staying in sight. Of Qt's windows, those with a title bar are
+    // the ones that the program places; its menus and tool tips are not held.
+    let arrivals = null; // watches the windows shown, once the first has been placed
+    const arriving = new Map(); // the windows kept out of sight, with their timers
+    function watchArrivals() {
+        const windowsRoot = element("screen").firstElementChild?.shadowRoot;
+        if (arrivals || !windowsRoot || navigator.maxTouchPoints === 0)
+            return;
+        const shown = (qtWindow) => qtWindow.style.display === "block";
+        const up = new WeakSet([...windowsRoot.querySelectorAll(".qt-window")].filter(shown));
+        arrivals = new MutationObserver((changes) => {
+            for (const { target } of changes) {
+                if (!target.classList.contains("qt-window"))
+                    continue;
+                if (!shown(target)) {
+                    up.delete(target);
+                } else if (!up.has(target)) {
+                    up.add(target);
+                    if (target.classList.contains("has-title")) {
+                        target.style.visibility = "hidden";
+                        arriving.set(target, setTimeout(arrived, 300));
+                    }
+                }
+            }
+        });
+        arrivals.observe(windowsRoot, { subtree: true, attributeFilter: ["style"] });
+    }
+
+    function arrived() {
+        for (const [qtWindow, timer] of arriving) {
+            clearTimeout(timer);
+            qtWindow.style.visibility = "";
+        }
+        arriving.clear();
     }
 
     // While the page takes a new zoom, the windows move to the middle of what the zoom leaves;

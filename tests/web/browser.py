@@ -68,7 +68,8 @@ TABLET = Device("a tablet", 768, 1024, 2, ANDROID.replace(" Mobile", ""))
 # refused, each as the directive and what it refused ("inline" for a script or style written into
 # the page, "eval" for script made from text); the beeps, as the tones that the page started; the
 # warnings that it wrote to its console; how often it hid its windows while taking a new zoom; and
-# the zoom that its viewport asked for (its content) each time a window came in sight under another.
+# each time the windows in sight changed in number or in the zoom that the viewport asked for, the
+# two: how many, and the viewport's content.
 RECORDER = """if (!window.refused) {
 window.warned = [];
 const warn = console.warn;
@@ -94,11 +95,12 @@ window.seenZoomed = [];
 requestAnimationFrame(function look() {
     const screen = document.getElementById('screen');
     const seen = screen && !screen.hidden && !screen.classList.contains('settling')
-        && [...screen.firstElementChild?.shadowRoot?.querySelectorAll('.qt-window') ?? []]
-            .some((qtWindow) => qtWindow.offsetParent);
+        ? [...screen.firstElementChild?.shadowRoot?.querySelectorAll('.qt-window') ?? []]
+            .filter((qtWindow) => getComputedStyle(qtWindow).visibility === 'visible'
+                                  && qtWindow.offsetParent).length : 0;
     const zoom = document.getElementById('viewport')?.content;
-    if (seen && seenZoomed.at(-1) !== zoom)
-        seenZoomed.push(zoom);
+    if (String([seen, zoom]) !== String(seenZoomed.at(-1) ?? [0, zoom]))
+        seenZoomed.push([seen, zoom]);
     requestAnimationFrame(look);
 });
 }"""

@@ -1,9 +1,9 @@
 """Tandro's page on phones and a tablet, in Chromium's device emulation, played by taps alone: its
-window as large as the screen allows and drawn sharp, with nothing shifting as it comes, names as
-each kind of phone keyboard gives them, a message box, and About, nothing ever off the screen; a
-page that the player zooms in on, played by taps all the same; About readable in light, dark and
-forced colours; no violation that axe-core finds in any state; and the page installable as an
-app."""
+window as large as the screen allows and drawn sharp, with nothing shifting as it comes and no
+window seen before it is zoomed, names as each kind of phone keyboard gives them, a message box, and
+About, nothing ever off the screen; a page that the player zooms in on, played by taps all the same;
+About readable in light, dark and forced colours; no violation that axe-core finds in any state; and
+the page installable as an app."""
 
 import unittest
 
@@ -114,6 +114,15 @@ class PhoneTest(PageTest):
                         "pixels a pixel" % (what, shown[0], shown[1],
                                             "all on it" if shown[2] else "not all on it", shown[3]))
 
+    def assertSeenOnlyZoomed(self, count, since=0):
+        """The count windows shown were first in sight together, since the since'th change in
+        sight, at the zoom that they stand at now, not for a few frames at the zoom before (the
+        page's own scale, for the first)."""
+        zoomed = self.page.evaluate("document.getElementById('viewport').content")
+        seen = until(lambda: [zoom for shown, zoom in self.page.evaluate("seenZoomed")[since:]
+                              if shown == count], 5)
+        self.assertEqual(seen[:1], [zoomed], "%d windows first seen at" % count)
+
     def play_by_taps(self, keyboards):
         """The window fits; Go tapped with no names gives a message, tapped away on its OK; a game
         of 'Ram' and 'Sita' for each of keyboards; About, tapped open and closed."""
@@ -124,11 +133,7 @@ class PhoneTest(PageTest):
         # layout shift of 0.09 on a phone 390 pixels wide, where the windows moved as it zoomed).
         shifts = self.page.evaluate(SHIFTS)
         self.assertLess(sum(value for value, _ in shifts), 0.01, shifts)
-        # Nor is the window seen before it is zoomed (at the page's own scale for a few frames,
-        # then hidden as the page zoomed).
-        zoomed = self.page.evaluate("document.getElementById('viewport').content")
-        seen = until(lambda: self.page.evaluate("seenZoomed"), 5)
-        self.assertEqual(seen[:1], [zoomed])
+        self.assertSeenOnlyZoomed(1)
         size = "%d" % self.device.width
         self.shot("phone-%s-start.png" % size)
 
@@ -157,9 +162,11 @@ class PhoneTest(PageTest):
             self.shot("phone-%s-after-game.png" % size)
             self.assertEqual(self.page.beeps(), len(keyboards), "each game beeped")
 
+        seen = self.page.evaluate("seenZoomed.length")
         self.page.tap(*menu(self.main()))
         self.assertTrue(until(lambda: len(windows(self.page)) == 2), "a tap on About opens it")
         self.assertFits("About and the window behind are")
+        self.assertSeenOnlyZoomed(2, seen)
         self.shot("phone-%s-about.png" % size)
         self.page.tap(*at(front(self.page, 2), "cmdOK", False))
         self.assertTrue(until(lambda: len(windows(self.page)) == 1), "a tap on OK closes About")
