@@ -8,6 +8,11 @@
 // names: a page runs the files of one build, whole, or none.
 window.TandroPage = (() => {
     const element = (id) => document.getElementById(id);
+    // Qt shows each window as an element of its screen's shadow root, which it makes as it starts.
+    const windowsRoot = () => element("screen").firstElementChild?.shadowRoot;
+    const qtWindows = () => [...windowsRoot()?.querySelectorAll(".qt-window") ?? []];
+    // A touch screen's browser takes the zoom that the page asks for, perhaps a little later.
+    const touchScreen = () => navigator.maxTouchPoints > 0;
     // Room left round the windows on a phone's or tablet's screen, in CSS pixels.
     const margin = 8;
     let config = null;
@@ -165,11 +170,11 @@ window.TandroPage = (() => {
     let arrivals = null; // watches the windows shown, once the first has been placed
     const arriving = new Map(); // the windows kept out of sight, with their timers
     function watchArrivals() {
-        const windowsRoot = element("screen").firstElementChild?.shadowRoot;
-        if (arrivals || !windowsRoot || navigator.maxTouchPoints === 0)
+        const root = windowsRoot();
+        if (arrivals || !root || !touchScreen())
             return;
         const shown = (qtWindow) => qtWindow.style.display === "block";
-        const up = new WeakSet([...windowsRoot.querySelectorAll(".qt-window")].filter(shown));
+        const up = new WeakSet(qtWindows().filter(shown));
         arrivals = new MutationObserver((changes) => {
             for (const { target } of changes) {
                 if (!target.classList.contains("qt-window"))
@@ -185,7 +190,7 @@ window.TandroPage = (() => {
                 }
             }
         });
-        arrivals.observe(windowsRoot, { subtree: true, attributeFilter: ["style"] });
+        arrivals.observe(root, { subtree: true, attributeFilter: ["style"] });
     }
 
     function arrived() {
@@ -203,7 +208,7 @@ window.TandroPage = (() => {
     let settling = 0;
     let holding = false;
     function hold() {
-        holding = navigator.maxTouchPoints > 0;
+        holding = touchScreen();
         if (holding)
             element("screen").classList.add("settling");
     }
@@ -226,8 +231,7 @@ window.TandroPage = (() => {
             // does not take: the window in front takes it now, unless the player has put the
             // focus somewhere since.
             if (document.activeElement === document.body) {
-                [...element("screen").firstElementChild?.shadowRoot?.querySelectorAll(
-                    ".qt-window") ?? []].filter((qtWindow) => qtWindow.offsetParent).at(-1)
+                qtWindows().filter((qtWindow) => qtWindow.offsetParent).at(-1)
                     ?.querySelector("canvas")?.focus({ preventScroll: true });
             }
         }));
@@ -258,7 +262,7 @@ window.TandroPage = (() => {
             // windows stand where they are, to be seen at once.
             const width = document.documentElement.clientWidth;
             meta.content = content;
-            if (document.documentElement.clientWidth !== width || navigator.maxTouchPoints > 0) {
+            if (document.documentElement.clientWidth !== width || touchScreen()) {
                 settle();
                 return true;
             }
@@ -443,8 +447,7 @@ window.TandroPage = (() => {
     // has it.
     function keepOnceDrawn() {
         const drawn = () => !element("screen").classList.contains("settling")
-            && [...element("screen").firstElementChild?.shadowRoot?.querySelectorAll(
-                ".qt-window") ?? []].some((qtWindow) => qtWindow.offsetParent);
+            && qtWindows().some((qtWindow) => qtWindow.offsetParent);
         const look = () => {
             if (drawn()) {
                 mark("window-shown");
