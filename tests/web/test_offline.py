@@ -100,7 +100,6 @@ def digest(folder, name):
         return "sha256-" + base64.b64encode(hashlib.sha256(file.read()).digest()).decode()
 
 
-# The build of the page that the browser runs, as the digest that it names its program's script by.
 # The digest by which the page names one of its scripts: the build of the page.
 NAMED = "document.querySelector('script[src=\"%s\"]').integrity"
 # Where the button to try again stands.
